@@ -1,0 +1,37 @@
+// One record of the deck with the fields read from it. A field that is not a number of its kind
+// throws FatalError naming the conversion error, unit 5, the deck, the line and the columns.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "state/word.h"
+
+namespace ss {
+
+class Record {
+public:
+  Record() = default;
+  // `text` without its line end; `line` counts from 1; `deck` names the file in diagnostics.
+  explicit Record(std::string text, long line = 0, std::string deck = "deck")
+      : text_(std::move(text)), line_(line), deck_(std::move(deck)) {}
+
+  std::int32_t i(int col, int w) const;                   // Iw
+  float f(int col, int w, int d) const;                   // Fw.d
+  float f_scaled(int col, int w, int d, int scale) const; // Fw.d divided by 10^scale
+  Word a(int col, int n) const;                           // An into a 4-character word
+  std::string text(int col, int w) const;                 // columns col..col+w-1, blank padded
+  char column(int col) const;                             // one column, blank past the end
+
+  const std::string &str() const { return text_; }
+  long line() const { return line_; }
+
+private:
+  [[noreturn]] void fail(int col, int w, const char *kind) const;
+  std::string text_;
+  long line_ = 0;
+  std::string deck_;
+};
+
+} // namespace ss

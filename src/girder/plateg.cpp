@@ -1,0 +1,7 @@
+#include "girder/plateg.h"
+
+namespace ss {
+
+void PLATEG(Run &) {}
+
+} // namespace ss

@@ -1,0 +1,12 @@
+// Welded plate girder design or check ("PG", "CG").
+#pragma once
+
+#include <cstdint>
+
+#include "driver/run.h"
+
+namespace ss {
+
+void PLATEG(Run &run);
+
+} // namespace ss

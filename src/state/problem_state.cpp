@@ -1,0 +1,1 @@
+#include "state/problem_state.h"

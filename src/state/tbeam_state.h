@@ -1,0 +1,12 @@
+// Working values of the tbeam design, kept in the problem state because several of its steps and
+// the results tables read them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace ss {
+
+struct TBeamState {};
+
+} // namespace ss

@@ -1,0 +1,16 @@
+// The results tables that end every designed problem's report: moments, stresses, shears,
+// dead-load deflections with shear range and connector spacing, live-load deflections.
+#pragma once
+
+#include "driver/run.h"
+
+namespace ss {
+
+// Page header, moments table; unless the beam type is 6 the stress table and all of SHRTAB.
+void RESTAB(Run &run);
+// The same sequence without the page header (the rolled beam design prints it itself).
+void RESTAB_moments(Run &run);
+// From the shears page on: shears, dead-load deflections, live-load deflections.
+void SHRTAB(Run &run);
+
+} // namespace ss

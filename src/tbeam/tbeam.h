@@ -1,0 +1,12 @@
+// Concrete T-beam design and resisting moments ("TB", "RM").
+#pragma once
+
+#include <cstdint>
+
+#include "driver/run.h"
+
+namespace ss {
+
+void TBEAM(Run &run, std::int32_t &status);
+
+} // namespace ss
