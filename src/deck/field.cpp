@@ -83,8 +83,6 @@ std::optional<float> parse_real(std::string_view text, int d, int scale) {
   return v;
 }
 
-Word parse_word(std::string_view record, int col, int n) {
-  return make_word(field_text(record, col, n));
-}
+Word parse_word(std::string_view record, int col, int n) { return make_word(field_text(record, col, n)); }
 
 } // namespace ss

@@ -12,10 +12,10 @@ namespace ss {
 
 // The live-load step and the design routines the driver calls. Tests hand in recording fakes.
 struct DesignRoutines {
-  std::function<void(ProblemState &)> live_loads;           // highway or railroad live loads
-  std::function<void(Run &, std::int32_t &status)> beampl;  // rolled beam: 0 ok, 1 error 4, 2 unavailable
-  std::function<void(Run &)> plateg;                        // plate girder
-  std::function<void(Run &, std::int32_t &status)> tbeam;   // T-beam: 0 ok, 1 error 4, 2 error 5
+  std::function<void(ProblemState &)> live_loads;          // highway or railroad live loads
+  std::function<void(Run &, std::int32_t &status)> beampl; // rolled beam: 0 ok, 1 error 4, 2 unavailable
+  std::function<void(Run &)> plateg;                       // plate girder
+  std::function<void(Run &, std::int32_t &status)> tbeam;  // T-beam: 0 ok, 1 error 4, 2 error 5
 };
 
 // The program's own routines.

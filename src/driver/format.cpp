@@ -31,8 +31,10 @@ std::string rounded_digits(double v, int d) {
   if (up) {
     int i = static_cast<int>(digits.size()) - 1;
     while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
-    if (i < 0) digits.insert(digits.begin(), '1');
-    else ++digits[static_cast<std::size_t>(i)];
+    if (i < 0)
+      digits.insert(digits.begin(), '1');
+    else
+      ++digits[static_cast<std::size_t>(i)];
   }
   std::string int_part = digits.substr(0, digits.size() - static_cast<std::size_t>(d));
   const std::string frac = digits.substr(digits.size() - static_cast<std::size_t>(d));

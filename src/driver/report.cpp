@@ -8,10 +8,17 @@ std::string encode_record(const std::string &record) {
   const char cc = record.empty() ? ' ' : record[0];
   std::string bytes;
   switch (cc) {
-  case '0': bytes = "\n\n"; break;
-  case '1': bytes = "\f"; break;
-  case '+': break;
-  default: bytes = "\n"; break;
+  case '0':
+    bytes = "\n\n";
+    break;
+  case '1':
+    bytes = "\f";
+    break;
+  case '+':
+    break;
+  default:
+    bytes = "\n";
+    break;
   }
   if (record.size() > 1) bytes.append(record, 1, std::string::npos);
   bytes.push_back('\r');
