@@ -1,8 +1,152 @@
 #include "deflection/deflection.h"
 
+#include <algorithm>
+#include <array>
+
 namespace ss {
 
-void LLDEFL(ProblemState &) {}
-void DLSELF(ProblemState &) {}
+void COMPDF(const float *m, const float *in, float *acc, float l, float *out, float e) {
+  float s1 = 0.0f; // running single integral of the curvature (weighted sums)
+  float s2 = 0.0f; // running double integral
+  for (int i = 1; i <= 20; ++i) {
+    // Station 2i-1, the odd fortieth point inside panel i.
+    float t = m[2 * i - 1] / in[2 * i - 1] / e;
+    s1 = s1 + t + t;
+    s2 = s2 + t + t;
+    out[i - 1] = s2;
+    if (i < 20) {
+      // Station 2i, twentieth point i.
+      t = m[2 * i] / in[2 * i] / e;
+      s1 = s1 + t;
+      s2 = s2 + s1 + s1;
+    }
+  }
+  // 0.06 = 144 (ft^2 to in^2) * 2/3 / 40^2, the weight of the sums; 0.005 * 0.6 = 0.06 * 0.05.
+  const float f = 0.005f * out[19] * l;
+  for (int k = 1; k <= 10; ++k) {
+    out[k - 1] = (f * 0.6f * static_cast<float>(k) - out[k - 1] * 0.06f * l) * l;
+    acc[k - 1] = out[k - 1] + acc[k - 1];
+  }
+}
+
+namespace {
+
+// Unit-load moment diagrams at fortieth points 0..39 (a unit load at midspan, a unit uniform
+// load), integrated in place: afterwards element k-1 is the deflection at twentieth point k.
+struct UnitDeflections {
+  std::array<float, 40> point{};   // in per kip at midspan; by reciprocity also midspan per kip at k
+  std::array<float, 40> uniform{}; // in per kip/ft over the span
+};
+
+UnitDeflections unit_deflections(ProblemState &st) {
+  const float L = st.length;
+  UnitDeflections u;
+  for (int s = 0; s < 40; ++s) {
+    const float x = st.x[s];
+    u.point[s] = s <= 20 ? 0.5f * x : 0.5f * (L - x);
+    u.uniform[s] = x * (L - x) * 0.5f;
+  }
+  const bool composite = st.beam_type == 3 || st.beam_type == 5;
+  const float *in = composite ? st.i_n.data() : st.i_steel.data();
+  // The TOT.NC deflection total is only a scratch accumulator here: the tables clear it first.
+  COMPDF(u.point.data(), in, st.defl_totnc.data() + 1, L, u.point.data(), st.e);
+  COMPDF(u.uniform.data(), in, st.defl_totnc.data() + 1, L, u.uniform.data(), st.e);
+  return u;
+}
+
+// Midspan deflection under a unit load p-1 ft from midspan, p = 1..22 (element p; 0 unused).
+std::array<float, 23> midspan_influence(const ProblemState &st, const UnitDeflections &u) {
+  const float L = st.length;
+  std::array<float, 23> w{};
+  for (int p = 1; p <= 22; ++p) {
+    // Position of the load in twentieth-point units from the left support.
+    const float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
+    if (s > 0.0f) {
+      const int i = static_cast<int>(s); // 0..10
+      const float f = s - static_cast<float>(i);
+      const float p0 = i != 0 ? u.point[i - 1] : 0.0f;
+      // At i = 10 the upper value is the first intermediate sum; f is then 0 or nearly so.
+      w[p] = f * (u.point[i] - p0) + p0;
+    } else {
+      w[p] = 0.0f; // the load is off the span
+    }
+  }
+  return w;
+}
+
+// The larger of the truck positions straddling midspan, starting from 0 (unit wheel load).
+float truck_influence(const ProblemState &st, const std::array<float, 23> &w) {
+  float best = 0.0f;
+  for (int p = 1; p <= 8; ++p) {
+    float v;
+    if (st.live_class == 2) {
+      v = w[p] + w[16 - p] + 0.25f * w[p + 14]; // HS: two heavy axles 14 ft apart, light axle beyond
+    } else {
+      v = w[p] + 0.25f * w[16 - p]; // H (and any unknown class): heavy axle and a quarter axle
+    }
+    best = std::max(best, v);
+  }
+  return best;
+}
+
+} // namespace
+
+void LLDEFL(ProblemState &st) {
+  st.defl_truck = 0.0f;
+  st.defl_lane = 0.0f;
+  st.defl_military = 0.0f;
+  st.defl_railroad = 0.0f;
+  st.defl_sidewalk = 0.0f;
+  // A span or moment factor that is not positive never reaches a design (the driver switches the
+  // problem to resisting moments); it is guarded here all the same, like a modulus not positive.
+  if (st.e > 0.0f && st.length > 0.0f && st.dfm > 0.0f) {
+    const float L = st.length;
+    const float r = st.dfd / st.dfm; // moment-distributed loads to deflection-distributed loads
+    const UnitDeflections u = unit_deflections(st);
+    const float point_mid = u.point[9];     // midspan, unit load at midspan
+    const float uniform_mid = u.uniform[9]; // midspan, unit uniform load
+    st.defl_sidewalk = st.swll * uniform_mid;
+    const std::array<float, 23> w = midspan_influence(st, u);
+    bool highway = true;
+    if (st.omit_truck != 1) {
+      if (st.live_class == 3) {
+        // The uniform load with the same midspan moment as the train with impact.
+        st.defl_railroad = r * uniform_mid * 8.0f / L * (st.m_live[10] + st.m_rri[10]) / L;
+        st.deflection_ratio = 640;
+        st.allowed_deflection = L * 0.01875f;
+        highway = false;
+      } else {
+        st.defl_truck = truck_influence(st, w) * st.truck_wheel_load * r;
+      }
+    }
+    if (highway && st.omit_lane != 1) {
+      st.defl_lane = (st.lane_conc_load * point_mid + st.lane_uniform_load * uniform_mid * 2.0f) * r;
+    }
+    if (highway && st.omit_military != 1) {
+      const float pair = std::max({0.0f, w[1] + w[5], w[2] + w[4], w[3] + w[3]}); // axles 4 ft apart
+      st.defl_military = st.military_wheel_load * r * pair;
+    }
+  }
+  st.defl_total =
+      std::max(std::max(std::max(st.defl_truck, st.defl_lane), st.defl_military), st.defl_railroad) +
+      st.defl_sidewalk;
+}
+
+void DLSELF(ProblemState &st) {
+  const float L = st.length;
+  const float w = st.wbm;
+  const float r = L * (w * 0.5f); // end reaction, kips
+  st.m_girder[0] = 0.0f;
+  for (int j = 1; j <= 39; ++j) st.m_girder[j] = st.x[j] * (r - (w * 0.5f) * st.x[j]);
+  st.v_girder[0] = r;
+  for (int j = 1; j <= 20; ++j) st.v_girder[j] = r - w * st.x[j];
+  auto plate = [&](const CoverPlate &cp, F21 &diagram) {
+    const float q = cp.thickness * cp.width * st.wg / 288.0f; // half the plate weight per foot
+    diagram[0] = L * q;
+    for (int j = 1; j <= 20; ++j) diagram[j] = st.x[j] * (L * q - q * st.x[j]);
+  };
+  plate(st.top_plate, st.m_top_plate);
+  plate(st.bottom_plate, st.m_bot_plate);
+}
 
 } // namespace ss
