@@ -186,17 +186,6 @@ bool size_plates(ProblemState &st) {
   }
 }
 
-// Moves the bottom plate's start toward the support while the live-load deflection is too large.
-void lengthen_plates(ProblemState &st) {
-  for (int moves = 0; moves < kMaxPlateMoves; ++moves) {
-    const float xb = st.bottom_plate.x_begin;
-    if (!(st.defl_total > st.allowed_deflection) || !(xb > 0.0f)) return;
-    DLSELF(st);
-    lay_out_plates(st, at_least(xb - 0.5f, 0.0f));
-    plate_loads_and_stations(st);
-  }
-}
-
 } // namespace
 
 void girder_start(ProblemState &st) {
@@ -318,6 +307,17 @@ float bottom_plate_start(const ProblemState &st) {
     prev = fmax;
   }
   return 0.0f;
+}
+
+// Moves the bottom plate's start toward the support while the live-load deflection is too large.
+void lengthen_plates(ProblemState &st) {
+  for (int moves = 0; moves < kMaxPlateMoves; ++moves) {
+    const float xb = st.bottom_plate.x_begin;
+    if (!(st.defl_total > st.allowed_deflection) || !(xb > 0.0f)) return;
+    DLSELF(st);
+    lay_out_plates(st, at_least(xb - 0.5f, 0.0f));
+    plate_loads_and_stations(st);
+  }
 }
 
 SizingResult size_girder(ProblemState &st) {

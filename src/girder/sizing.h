@@ -38,5 +38,8 @@ bool bottom_plate_step(ProblemState &st);
 bool top_plate_step(ProblemState &st);
 // Where the bottom cover plate may begin, ft from the left support (design mode).
 float bottom_plate_start(const ProblemState &st);
+// While the live-load deflection exceeds the allowed one, moves the bottom cover plate's start
+// half a foot toward the support and lays the plates out again; stops once it starts at the support.
+void lengthen_plates(ProblemState &st);
 
 } // namespace ss
