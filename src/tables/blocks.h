@@ -3,7 +3,7 @@
 
 #include "driver/run.h"
 
-namespace ss {
+namespace ss::tables {
 
 // Stresses of one twentieth point, psi (negative is compression at the top of a sagging beam,
 // as computed; the table prints the steel values negated).
@@ -32,4 +32,4 @@ void print_shears(Run &run);
 void print_dead_load_deflections(Run &run);
 void print_live_load_deflections(Run &run);
 
-} // namespace ss
+} // namespace ss::tables

@@ -5,7 +5,7 @@
 #include "deflection/deflection.h"
 #include "tables/blocks.h"
 
-namespace ss {
+namespace ss::tables {
 
 namespace {
 
@@ -97,4 +97,4 @@ void print_live_load_deflections(Run &run) {
                   .f(63, 13, 3, st.allowed_deflection));
 }
 
-} // namespace ss
+} // namespace ss::tables

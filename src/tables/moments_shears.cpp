@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace ss {
+namespace ss::tables {
 
 namespace {
 
@@ -70,4 +70,4 @@ void print_shears(Run &run) {
   }
 }
 
-} // namespace ss
+} // namespace ss::tables

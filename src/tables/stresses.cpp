@@ -1,7 +1,7 @@
 // The table of steel and concrete stresses at the twentieth points (steel beams and girders).
 #include "tables/blocks.h"
 
-namespace ss {
+namespace ss::tables {
 
 namespace {
 
@@ -87,4 +87,4 @@ void print_stresses(Run &run) {
   }
 }
 
-} // namespace ss
+} // namespace ss::tables
