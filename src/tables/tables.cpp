@@ -20,6 +20,7 @@ void SHRTAB(Run &run) {
   tables::print_shears(run);
   tables::print_dead_load_deflections(run);
   tables::print_live_load_deflections(run);
+  if (run.results_printed) run.results_printed(run.st); // the design's results are complete
 }
 
 } // namespace ss
