@@ -1,0 +1,31 @@
+// Section properties of the cover-plated rolled beam: the beam with a top plate, a bottom plate,
+// both or none; their composite forms with the slab for the modular ratios n and 3n; which section
+// stands at a point of the span; the per-point property diagrams; the shear connector count.
+#pragma once
+
+#include <cstdint>
+
+#include "state/problem_state.h"
+
+namespace ss {
+
+// The four steel sections of the beam in st.rolled (area, d, inertia, yc) with the top plate
+// tt x wt and the bottom plate st.rolled.bt x st.rolled.wb (in).
+void steel_sections(RolledState &r, float tt, float wt);
+
+// The composite sections of the four steel sections with the slab, for n and 3n. A modular ratio
+// below 1 becomes 10 and an FC below or at 0 becomes 1.2 ksi, both stored back into the problem.
+void composite_sections(ProblemState &st);
+
+// The section standing x ft from the left support with the plates' X-BEGIN and LENGTH.
+RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom);
+
+// Inertias (j = 0..39) and fibre distances (j <= 20) of fortieth point j from the section there.
+void point_properties(ProblemState &st, int j);
+
+// Shear connectors for ultimate strength over the span: the smaller of the steel force at yield
+// (a3 * fsd / 0.55) and the slab force (2.125 * fc * b * t), for both half spans, over 0.85 times
+// the connector strength su (at least 1 kip), rounded up.
+std::int32_t shear_connectors(float a3, float fsd, float fc, float b, float t, float su);
+
+} // namespace ss
