@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace ss {
+namespace ss::tbeam {
 
 namespace {
 
@@ -38,4 +38,4 @@ Bar bar(std::int32_t size) {
 
 bool bar_exists(std::int32_t size) { return bar(size).area > 0.0f; }
 
-} // namespace ss
+} // namespace ss::tbeam

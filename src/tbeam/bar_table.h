@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace ss {
+namespace ss::tbeam {
 
 struct Bar {
   float area = 0;      // sq in
@@ -18,4 +18,4 @@ Bar bar(std::int32_t size);
 // True for the sizes the table holds a bar for: 2 to 11, 14 and 18.
 bool bar_exists(std::int32_t size);
 
-} // namespace ss
+} // namespace ss::tbeam

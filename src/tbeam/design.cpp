@@ -5,7 +5,7 @@
 #include "tbeam/bar_table.h"
 #include "tbeam/tbeam_steps.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 namespace {
 
@@ -142,4 +142,4 @@ std::int32_t design_search(const ProblemState &st, TBeamState &tb) {
   return bar_search(st, tb, k, msw + s6);
 }
 
-} // namespace ss
+} // namespace ss::tbeam

@@ -5,7 +5,7 @@
 #include "tbeam/bar_table.h"
 #include "tbeam/tbeam_steps.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 void girder_dead_load(ProblemState &st) {
   TBeamState &tb = st.tbeam;
@@ -122,4 +122,4 @@ std::int32_t stirrup_spacings(ProblemState &st) {
   return kTBeamDone;
 }
 
-} // namespace ss
+} // namespace ss::tbeam

@@ -4,7 +4,7 @@
 #include "tbeam/bar_table.h"
 #include "tbeam/tbeam_steps.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 namespace {
 
@@ -127,4 +127,4 @@ bool analyse_section(const ProblemState &st, TBeamState &tb) {
   return true;
 }
 
-} // namespace ss
+} // namespace ss::tbeam

@@ -6,7 +6,7 @@
 #include "tables/tables.h"
 #include "tbeam/tbeam_steps.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 void section_stiffness(ProblemState &st) {
   const TBeamState &tb = st.tbeam;
@@ -105,6 +105,12 @@ std::int32_t design_pass(Run &run, bool rm) {
 }
 
 } // namespace
+
+} // namespace ss::tbeam
+
+namespace ss {
+
+using namespace tbeam;
 
 void TBEAM(Run &run, std::int32_t &status) {
   status = kTBeamDone;

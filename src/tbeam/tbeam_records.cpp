@@ -4,7 +4,7 @@
 #include "tbeam/bar_table.h"
 #include "tbeam/tbeam_steps.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 namespace {
 
@@ -187,4 +187,4 @@ std::int32_t read_tbeam_records(Run &run) {
   return kTBeamDone;
 }
 
-} // namespace ss
+} // namespace ss::tbeam

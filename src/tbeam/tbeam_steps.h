@@ -9,7 +9,7 @@
 #include "driver/run.h"
 #include "state/problem_state.h"
 
-namespace ss {
+namespace ss::tbeam {
 
 // Design status returned to the driver.
 constexpr std::int32_t kTBeamDone = 0;       // report complete
@@ -92,4 +92,4 @@ void section_stiffness(ProblemState &st);
 void print_width_and_depth(Run &run);
 void print_resisting_moments(Run &run);
 
-} // namespace ss
+} // namespace ss::tbeam
