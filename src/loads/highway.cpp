@@ -17,6 +17,7 @@ float truck_sum(const WheelLoads &w, float len) {
 // Two military loads over a loaded length: one at the station, the other 4 ft farther.
 float military_sum(float len) { return len + on_span(len - 4.0f); }
 
+// The station multipliers impact_pos and impact_neg already carry the shears' division by L.
 void truck_loading(ProblemState &st, const WheelLoads &w) {
   const float L = st.length;
   const float imp = st.impact;
@@ -87,6 +88,9 @@ WheelLoads wheel_loads(float n, bool hs) {
   w.p2 = hs ? w.p : 0.25f * w.p;
   w.p3 = hs ? 0.25f * w.p : 0.0f;
   w.w2 = 0.008f * n;
+  // The lane loads are formed from P (0.5625 P, 0.8125 P), as the lane load kept for the
+  // deflection is formed from the truck wheel load; 0.45 N and 0.65 N would differ in the last
+  // bit for some class numbers (not for 10, 15 or 20).
   w.pm = 0.5625f * w.p;
   w.pv = 0.8125f * w.p;
   return w;
