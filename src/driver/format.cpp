@@ -54,8 +54,9 @@ std::string format_i_trunc(int w, float value) {
 
 std::string format_f(int w, int d, float value) {
   if (!std::isfinite(value)) return stars(w);
-  const bool negative = std::signbit(value) && value != 0.0f;
   std::string body = rounded_digits(std::fabs(static_cast<double>(value)), d);
+  // A negative value that rounds to zero prints without its sign ("0.0", not "-0.0").
+  const bool negative = value < 0.0f && body.find_first_not_of("0.") != std::string::npos;
   const std::string sign = negative ? "-" : "";
   if (body[0] == '.' && static_cast<int>(sign.size() + body.size()) < w) body = "0" + body;
   return right(w, sign + body);

@@ -12,7 +12,7 @@ std::string format_i(int w, std::int64_t value);
 
 // Fw.d: the value rounded to d decimals (halves away from zero), a leading zero only when the
 // width leaves room for it, right-aligned in w columns; w asterisks when it does not fit or the
-// value is not finite. A negative value that rounds to zero keeps its minus sign.
+// value is not finite. A negative value that rounds to zero is printed without a sign.
 std::string format_f(int w, int d, float value);
 
 // An integer field printed from a real: the value truncated toward zero (w asterisks when it is

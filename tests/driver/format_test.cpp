@@ -37,7 +37,11 @@ TEST(FormatF, RoundsHalvesAwayFromZeroAndCarries) {
   EXPECT_EQ(format_f(5, 0, 7.5f), "   8.");
 }
 
-TEST(FormatF, NegativeRoundingToZeroKeepsItsSign) { EXPECT_EQ(format_f(7, 3, -0.0001f), " -0.000"); }
+TEST(FormatF, NegativeRoundingToZeroLosesItsSign) {
+  EXPECT_EQ(format_f(7, 3, -0.0001f), "  0.000");
+  EXPECT_EQ(format_f(4, 1, -0.04f), " 0.0");
+  EXPECT_EQ(format_f(4, 1, -0.05f), "-0.1");
+}
 
 TEST(FormatF, NonFiniteValuesPrintAsterisks) {
   EXPECT_EQ(format_f(9, 2, std::numeric_limits<float>::infinity()), "*********");
