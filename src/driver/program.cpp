@@ -3,21 +3,28 @@
 #include "driver/fatal.h"
 #include "driver/setio.h"
 #include "driver/stamp.h"
+#include "export/export.h"
 
 namespace ss {
 
 namespace {
 
 constexpr const char *kUsage =
-    "usage: simple-span [DECK REPORT [--overwrite]]\n"
+    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR]\n"
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
     "the answer to the overwrite question is Y.\n"
     "\n"
     "  --overwrite  replace an existing report without asking\n"
+    "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
+    "  --plot DIR   also write DIR/<problem number>.svg: moment, shear and deflection diagrams and\n"
+    "               a sketch of the section, one page per design\n"
     "  --help       print this text\n"
     "  --version    print the version\n"
+    "\n"
+    "A directory given to --csv or --plot is created when it does not exist. A problem number met\n"
+    "again (section alternatives, repeated numbers) gets -2, -3, ... in its file names.\n"
     "\n"
     "SOURCE_DATE_EPOCH, when set, gives the run date and time (UTC) printed in the report.\n";
 
@@ -29,10 +36,21 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
                      std::ostream &err, const DesignRoutines &routines) {
   std::vector<std::string> names;
   bool overwrite = false;
-  for (const std::string &a : args) {
+  ExportOptions exports;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &a = args[i];
     if (a == "--help") return out << kUsage, 0;
     if (a == "--version") return out << kVersion, 0;
-    if (a == "--overwrite")
+    if (std::string *dir = a == "--csv" ? &exports.csv_dir : a == "--plot" ? &exports.plot_dir : nullptr) {
+      if (i + 1 == args.size() || args[i + 1].empty())
+        return err << "simple-span: " << a << " needs a directory\n" << kUsage, 2;
+      *dir = args[++i];
+    } else if (a.rfind("--csv=", 0) == 0 || a.rfind("--plot=", 0) == 0) {
+      const std::size_t eq = a.find('=');
+      if (eq + 1 == a.size())
+        return err << "simple-span: " << a.substr(0, eq) << " needs a directory\n" << kUsage, 2;
+      (a[2] == 'c' ? exports.csv_dir : exports.plot_dir) = a.substr(eq + 1);
+    } else if (a == "--overwrite")
       overwrite = true;
     else if (a.size() > 1 && a[0] == '-')
       return err << "simple-span: unknown option " << a << "\n" << kUsage, 2;
@@ -42,6 +60,12 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
   if (names.size() == 1 || names.size() > 2 || (overwrite && names.empty())) return err << kUsage, 2;
   std::optional<FileNames> given;
   if (!names.empty()) given = FileNames{names[0], names[1], overwrite};
+
+  // The directories are settled before the dialogue, so that a report is never replaced for a run
+  // that cannot write its files.
+  Exporter exporter(exports);
+  if (const std::string problem = exporter.prepare(); !problem.empty())
+    return err << "simple-span: " << problem << "\n", 1;
 
   const RunStamp stamp = current_stamp(); // one date and time for the whole run
   Units units;
@@ -55,6 +79,8 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
   DeckReader deck(units.deck, units.deck_name);
   ProblemState st;
   Run run{st, report, deck};
+  if (exports.any())
+    run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
   try {
     run_problems(run, routines, stamp);
     report.flush();
@@ -63,6 +89,7 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
     err << "simple-span: " << e.what() << "\n";
     return 1;
   }
+  if (!exporter.error().empty()) return err << "simple-span: " << exporter.error() << "\n", 1;
   return 0;
 }
 

@@ -1,1 +1,83 @@
 #include "export/export.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "export/csv.h"
+#include "export/svg.h"
+
+namespace ss {
+
+namespace fs = std::filesystem;
+
+std::string prepare_output_dir(const std::string &dir, const char *what) {
+  const std::string head = std::string("cannot write the ") + what + " directory " + dir + ": ";
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) return head + ec.message();
+  if (!fs::is_directory(dir, ec)) return head + "not a directory";
+  // Permission bits do not tell (root writes anywhere, a read-only mount refuses everyone): try.
+  const fs::path probe = fs::path(dir) / (".simple-span-probe-" + std::to_string(::getpid()));
+  errno = 0;
+  std::ofstream f(probe, std::ios::binary | std::ios::trunc);
+  if (!f.is_open()) return head + std::strerror(errno ? errno : EACCES);
+  f.close();
+  fs::remove(probe, ec);
+  return {};
+}
+
+std::string problem_file_stem(const Word &number) {
+  std::string s(number.begin(), number.end());
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return "problem";
+  s = s.substr(first, s.find_last_not_of(' ') - first + 1);
+  for (char &c : s) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (!(std::isalnum(u) && u < 128) && c != '-' && c != '_') c = '_';
+  }
+  return s;
+}
+
+std::string Exporter::prepare() const {
+  if (!options_.csv_dir.empty()) {
+    std::string e = prepare_output_dir(options_.csv_dir, "CSV");
+    if (!e.empty()) return e;
+  }
+  if (!options_.plot_dir.empty()) return prepare_output_dir(options_.plot_dir, "plot");
+  return {};
+}
+
+std::string Exporter::unique_stem(const Word &number) {
+  const std::string base = problem_file_stem(number);
+  auto lower = [](std::string s) {
+    for (char &c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  std::string stem = base;
+  for (int n = 2; used_.count(lower(stem)); ++n) stem = base + "-" + std::to_string(n);
+  used_.insert(lower(stem));
+  return stem;
+}
+
+void Exporter::write(const std::string &dir, const std::string &file, const std::string &bytes) {
+  if (!error_.empty()) return; // one diagnostic is enough; the report goes on regardless
+  const fs::path path = fs::path(dir) / file;
+  errno = 0;
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  if (f.is_open()) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (f.is_open()) f.close();
+  if (!f) error_ = "write error on " + path.string() + ": " + std::strerror(errno ? errno : EIO);
+}
+
+void Exporter::results_printed(const ProblemState &st) {
+  const std::string stem = unique_stem(st.problem_number);
+  if (!options_.csv_dir.empty()) write(options_.csv_dir, stem + ".csv", results_csv(st));
+  if (!options_.plot_dir.empty()) write(options_.plot_dir, stem + ".svg", results_svg(st));
+  ++written_;
+}
+
+} // namespace ss

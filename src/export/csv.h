@@ -1,0 +1,19 @@
+// The twentieth-point results tables of one design as CSV (RFC 4180, "." decimal point).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "state/problem_state.h"
+
+namespace ss {
+
+// A header row, then one row per twentieth point k = 0..10: the moments, shears, governing loads,
+// stresses with the allowable stress and R factors, dead-load deflections, shear range and
+// connector spacing, each as the report prints it. Reads the state as the results tables leave it.
+std::string results_csv(const ProblemState &st);
+
+// The names of the columns, in order.
+const std::vector<std::string> &csv_columns();
+
+} // namespace ss

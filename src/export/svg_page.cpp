@@ -1,0 +1,205 @@
+#include "export/svg_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace ss::svg {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Page coordinates with one decimal: a tenth of a pixel is far below what a printer shows.
+std::string coord(double v) { return number(v, 1); }
+
+bool is_gap(const Point &p) { return std::isnan(p.x) || std::isnan(p.y); }
+
+} // namespace
+
+Point gap() { return {kNaN, kNaN}; }
+
+std::string escape(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '"')
+      out += "&quot;";
+    else if (u < 0x20 || u >= 0x7f)
+      out += '?';
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string number(double v, int decimals) {
+  if (!std::isfinite(v)) return "0";
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  std::string s(buf);
+  if (s.find('.') != std::string::npos) {
+    s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+  }
+  if (s == "-0") s = "0";
+  return s;
+}
+
+Page::Page(double width, double height, std::string_view title) {
+  out_.reserve(16384);
+  out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(width / 96.0, 3) +
+          "in\" height=\"" + number(height / 96.0, 3) + "in\" viewBox=\"0 0 " + coord(width) + " " +
+          coord(height) + "\" font-family=\"sans-serif\">\n";
+  out_ += "<title>" + escape(title) + "</title>\n";
+  out_ += "<rect x=\"0\" y=\"0\" width=\"" + coord(width) + "\" height=\"" + coord(height) +
+          "\" fill=\"#fff\"/>\n";
+}
+
+void Page::text(double x, double y, std::string_view s, double size, const char *anchor, bool bold,
+                double rotate) {
+  out_ += "<text x=\"" + coord(x) + "\" y=\"" + coord(y) + "\" font-size=\"" + coord(size) + "\"";
+  if (std::string_view(anchor) != "start") out_ += std::string(" text-anchor=\"") + anchor + "\"";
+  if (bold) out_ += " font-weight=\"bold\"";
+  if (rotate != 0) out_ += " transform=\"rotate(" + coord(rotate) + " " + coord(x) + " " + coord(y) + ")\"";
+  out_ += ">" + escape(s) + "</text>\n";
+}
+
+void Page::stroke_attributes(const Style &style) {
+  out_ += std::string(" fill=\"") + style.fill + "\" stroke=\"" + style.stroke + "\" stroke-width=\"" +
+          number(style.width, 2) + "\"";
+  if (style.dash) out_ += std::string(" stroke-dasharray=\"") + style.dash + "\"";
+}
+
+void Page::line(double x1, double y1, double x2, double y2, const Style &style) {
+  out_ += "<line x1=\"" + coord(x1) + "\" y1=\"" + coord(y1) + "\" x2=\"" + coord(x2) + "\" y2=\"" +
+          coord(y2) + "\"";
+  stroke_attributes(style);
+  out_ += "/>\n";
+}
+
+void Page::polyline(const std::vector<Point> &points, const Style &style, const char *cls) {
+  std::size_t i = 0;
+  while (i < points.size()) {
+    while (i < points.size() && is_gap(points[i])) ++i;
+    std::string pts;
+    std::size_t n = 0;
+    for (; i < points.size() && !is_gap(points[i]); ++i, ++n) {
+      if (n) pts += ' ';
+      pts += coord(points[i].x) + "," + coord(points[i].y);
+    }
+    if (n < 2) continue; // a lone point draws nothing
+    out_ += std::string("<polyline class=\"") + cls + "\" points=\"" + pts + "\"";
+    stroke_attributes(style);
+    out_ += " stroke-linejoin=\"round\"/>\n";
+  }
+}
+
+void Page::rect(double x, double y, double w, double h, const Style &style, const char *cls) {
+  out_ += "<rect";
+  if (cls) out_ += std::string(" class=\"") + cls + "\"";
+  out_ += " x=\"" + coord(x) + "\" y=\"" + coord(y) + "\" width=\"" + coord(std::max(w, 0.0)) +
+          "\" height=\"" + coord(std::max(h, 0.0)) + "\"";
+  stroke_attributes(style);
+  out_ += "/>\n";
+}
+
+void Page::circle(double cx, double cy, double r, const char *fill) {
+  out_ += "<circle cx=\"" + coord(cx) + "\" cy=\"" + coord(cy) + "\" r=\"" + number(r, 2) + "\" fill=\"" +
+          fill + "\"/>\n";
+}
+
+std::string Page::finish() {
+  out_ += "</svg>\n";
+  return std::move(out_);
+}
+
+double tick_step(double lo, double hi, int target) {
+  const double span = hi - lo;
+  if (!(span > 0) || !std::isfinite(span)) return 1;
+  const double raw = span / target;
+  const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * mag >= raw) return m * mag;
+  return 10 * mag;
+}
+
+Plot::Plot(Page &page, double left, double top, double width, double height, double x0, double x1, double y0,
+           double y1, bool y_down)
+    : page_(page), left_(left), top_(top), width_(width), height_(height), x0_(x0), x1_(x1), y0_(y0), y1_(y1),
+      y_down_(y_down) {
+  if (!(x1_ > x0_)) x1_ = x0_ + 1;
+  if (!(y1_ > y0_)) y1_ = y0_ + 1;
+}
+
+void Plot::fit(const std::vector<std::vector<Point>> &curves, double &y0, double &y1) {
+  y0 = std::min(y0, 0.0);
+  y1 = std::max(y1, 0.0);
+  for (const auto &c : curves)
+    for (const Point &p : c)
+      if (std::isfinite(p.y)) y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+  if (!(y1 > y0)) y1 = y0 + 1;
+  const double step = tick_step(y0, y1, 5);
+  y0 = std::floor(y0 / step + 1e-3) * step; // a rounding crumb below 0 needs no tick of its own
+  y1 = std::ceil(y1 / step - 1e-3) * step;
+  if (y1 - y0 < step) y1 = y0 + step;
+}
+
+double Plot::px(double x) const { return left_ + (x - x0_) / (x1_ - x0_) * width_; }
+
+double Plot::py(double y) const {
+  const double f = (y - y0_) / (y1_ - y0_);
+  return y_down_ ? top_ + f * height_ : top_ + height_ - f * height_;
+}
+
+void Plot::axes(std::string_view title, std::string_view xlabel, std::string_view ylabel) {
+  const Style grid{"#d0d0d0", 0.5};
+  const Style frame{"#000", 1};
+  const double xs = tick_step(x0_, x1_, 10), ys = tick_step(y0_, y1_, 5);
+  const int xd = std::max(0, static_cast<int>(-std::floor(std::log10(xs) + 1e-9)));
+  const int yd = std::max(0, static_cast<int>(-std::floor(std::log10(ys) + 1e-9)));
+  for (double x = std::ceil(x0_ / xs - 1e-9) * xs; x <= x1_ + xs * 1e-6; x += xs) {
+    page_.line(px(x), top_, px(x), top_ + height_, grid);
+    page_.text(px(x), top_ + height_ + 13, number(x, xd), 10, "middle");
+  }
+  for (double y = std::ceil(y0_ / ys - 1e-9) * ys; y <= y1_ + ys * 1e-6; y += ys) {
+    page_.line(left_, py(y), left_ + width_, py(y), grid);
+    page_.text(left_ - 4, py(y) + 3.5, number(y, yd), 10, "end");
+  }
+  if (y0_ < 0 && y1_ > 0) page_.line(left_, py(0), left_ + width_, py(0), Style{"#000", 0.75});
+  page_.rect(left_, top_, width_, height_, frame);
+  page_.text(left_, top_ - 24, title, 13, "start", true);
+  page_.text(left_ + width_ / 2, top_ + height_ + 28, xlabel, 11, "middle");
+  page_.text(left_ - 46, top_ + height_ / 2, ylabel, 11, "middle", false, -90);
+}
+
+void Plot::curve(const std::vector<Point> &data, const Style &style, const char *cls) {
+  std::vector<Point> pts;
+  pts.reserve(data.size());
+  for (const Point &p : data)
+    pts.push_back(is_gap(p) || !std::isfinite(p.y) || !std::isfinite(p.x) ? gap() : Point{px(p.x), py(p.y)});
+  page_.polyline(pts, style, cls);
+}
+
+void Plot::legend(const std::vector<Entry> &entries) {
+  // One row above the frame, right-aligned: sample line then label, entries side by side.
+  double x = left_ + width_;
+  for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+    const double text_w = 5.6 * static_cast<double>(it->label.size()); // about 10 px sans-serif
+    x -= text_w;
+    page_.text(x, top_ - 6, it->label, 10);
+    page_.line(x - 26, top_ - 9.5, x - 4, top_ - 9.5, it->style);
+    x -= 40;
+  }
+}
+
+} // namespace ss::svg

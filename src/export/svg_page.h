@@ -1,0 +1,79 @@
+// A small SVG writer for the diagram page: text, lines and polylines in page units (1/96 in), and
+// plots that map span and result values onto a rectangle of the page with labelled axes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ss::svg {
+
+struct Point {
+  double x = 0; // user units of the plot (ft, K-FT., ...) or page units
+  double y = 0;
+};
+// A point that breaks a polyline in two.
+Point gap();
+
+struct Style {
+  const char *stroke = "#000"; // colour
+  double width = 1;            // page units
+  const char *dash = nullptr;  // stroke-dasharray, none when null
+  const char *fill = "none";
+};
+
+// Text made safe for XML: markup characters escaped, control and non-ASCII bytes shown as "?" (the
+// deck is read byte by byte and need not be UTF-8).
+std::string escape(std::string_view s);
+// A number with at most `decimals` decimals and no trailing zeros ("12.5", "-3", "0").
+std::string number(double v, int decimals);
+
+class Page {
+public:
+  Page(double width, double height, std::string_view title);
+  void text(double x, double y, std::string_view s, double size, const char *anchor = "start",
+            bool bold = false, double rotate = 0);
+  void line(double x1, double y1, double x2, double y2, const Style &style);
+  // Points in page units; a gap() point starts a new line. `cls` names the curve for readers.
+  void polyline(const std::vector<Point> &points, const Style &style, const char *cls);
+  void rect(double x, double y, double w, double h, const Style &style, const char *cls = nullptr);
+  void circle(double cx, double cy, double r, const char *fill);
+  std::string finish();
+
+private:
+  void stroke_attributes(const Style &style);
+  std::string out_;
+};
+
+// Round steps (1, 2 or 5 times a power of ten) covering [lo, hi] with about `target` intervals.
+double tick_step(double lo, double hi, int target);
+
+class Plot {
+public:
+  // The rectangle (page units) and the value ranges it shows; y grows downward when `y_down`.
+  Plot(Page &page, double left, double top, double width, double height, double x0, double x1, double y0,
+       double y1, bool y_down = false);
+  // Widens [y0, y1] to hold 0 and every finite value, with a margin, rounded to ticks.
+  static void fit(const std::vector<std::vector<Point>> &curves, double &y0, double &y1);
+
+  double px(double x) const;
+  double py(double y) const;
+  // Frame, grid with tick labels, the zero line, the title and the axis labels.
+  void axes(std::string_view title, std::string_view xlabel, std::string_view ylabel);
+  // A curve in user units (gap() points break it).
+  void curve(const std::vector<Point> &data, const Style &style, const char *cls);
+  // Legend entries from the top right corner inwards: line samples with labels.
+  struct Entry {
+    Style style;
+    std::string label;
+  };
+  void legend(const std::vector<Entry> &entries);
+
+private:
+  Page &page_;
+  double left_, top_, width_, height_;
+  double x0_, x1_, y0_, y1_;
+  bool y_down_;
+};
+
+} // namespace ss::svg
