@@ -12,10 +12,10 @@ namespace ss {
 
 namespace {
 
-// A row whose plate has been narrowed this many times is rejected: half-inch steps from any width
-// a deck can give without an exponent (99.99 in) end long before, and a width given with an
-// exponent (1E30) would never shrink.
-constexpr int kMaxWidthPasses = 1000;
+// A row whose plate has been narrowed this many times is rejected: half-inch steps from the widest
+// plate a deck gives without an exponent (99.99 in) take 200 passes, and a width written with an
+// exponent (1.E3) would otherwise take thousands of trial designs per row.
+constexpr int kMaxWidthPasses = 500;
 // The plate start moves toward the support by half a foot per pass; this bounds a span given with
 // an exponent, where XF - 0.5 no longer lowers XF or would take millions of passes.
 constexpr int kMaxExtentPasses = 200000;
@@ -159,8 +159,11 @@ bool design_row_plates(ProblemState &st) {
     if (trial == Trial::Rejected) return false;
     if (trial == Trial::Passed) {
       if (r.tmin <= r.bt || r.wb == 0.0f) return true;
-      // Thinner than allowed: a narrower plate needs to be thicker.
-      r.wb = r.wb - 0.5f;
+      // Thinner than allowed: a narrower plate needs to be thicker. A width so large that half an
+      // inch no longer changes it ends the row.
+      const float narrower = r.wb - 0.5f;
+      if (!(narrower < r.wb)) return false;
+      r.wb = narrower;
       if (r.wb <= 3.5f) r.wb = 0.0f;
       continue;
     }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "rolled/section_table.h"
+#include "support/deck_text.h"
 #include "support/run_deck.h"
 
 namespace ss {
@@ -99,6 +100,74 @@ TEST(RolledDeck, CompositeDesignThroughTheWholeTableIsFast) {
 #else
   EXPECT_LT(best, 20.0);
 #endif
+}
+
+// Spans, loads, plates and slabs written with exponents, in design and analysis mode, for each
+// rolled beam type: every problem ends with a report or a status line, none hangs.
+TEST(RolledDeck, ExtremeInputEndsEveryProblem) {
+  using test::Cols;
+  std::string text;
+  int n = 0;
+  for (const char *beam : {"RB", "RP", "CB"})
+    for (const char *length : {"1.E30", "99999.", ".001", "1.E-30"})
+      for (const char *da : {"0", "1"}) {
+        const std::string number = "X" + std::string(n < 9 ? "00" : "0") + std::to_string(n + 1);
+        ++n;
+        const bool analysis = std::string(da) == "1";
+        text += Cols().at(1, "*B04").at(5, number).at(9, "EXTREME INPUT").line();
+        text += Cols()
+                    .at(1, "1")
+                    .at(2, beam)
+                    .at(4, da)
+                    .at(5, "HS20")
+                    .at(12, length)
+                    .at(18, "1.2")
+                    .at(22, "1.2")
+                    .at(26, "1.")
+                    .at(32, "9.E9")
+                    .at(36, ".1")
+                    .at(44, "29.")
+                    .at(48, analysis ? "1.E9" : "")
+                    .at(60, "1E9")
+                    .at(64, "36")
+                    .line();
+        text += Cols()
+                    .at(1, "3")
+                    .at(2, analysis ? "" : "36")
+                    .at(18, "1.E30")
+                    .at(26, "1.E9")
+                    .at(31, ".001")
+                    .line();
+        if (std::string(beam) != "RB")
+          text += Cols()
+                      .at(1, "4")
+                      .at(2, "1.E30")
+                      .at(8, "9.E9")
+                      .at(13, "1.")
+                      .at(17, "30.")
+                      .at(21, "24.")
+                      .at(25, "99")
+                      .at(27, "-5.")
+                      .at(31, "1.E9")
+                      .at(36, "1.E3")
+                      .at(40, "1.E30")
+                      .at(46, "-1E9")
+                      .at(50, ".5")
+                      .at(55, "1E9")
+                      .at(59, "5.")
+                      .line();
+      }
+  const auto start = std::chrono::steady_clock::now();
+  const test::DeckRun run = test::run_deck(text);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(run.diagnostic, "");
+  // Each problem ends in the live-load deflections, an unavailable line or an error line.
+  std::size_t ends = 0;
+  for (const char *end : {"LIVE LOAD DEFLECTIONS", "ROLLED BEAM UNAVAILABLE", "ERROR"})
+    for (std::size_t at = run.report.find(end); at != std::string::npos; at = run.report.find(end, at + 1))
+      ++ends;
+  EXPECT_EQ(ends, static_cast<std::size_t>(n));
+  EXPECT_LT(took.count(), 10.0);
 }
 
 } // namespace
