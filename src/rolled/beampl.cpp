@@ -79,7 +79,8 @@ std::int32_t first_row(const ProblemState &st) {
 // The search through the table from `start`. "RP" and "CB" take the first row whose plates can
 // be designed (analysis: the first row); the plain beam the lightest row whose section modulus and
 // live-load deflection pass (the first such row when only the depth is given; analysis: the
-// first row). Other beam types keep only the deflection check.
+// first row). The plate girder types, which reach here through the section alternatives, keep
+// only the deflection check and the plain beam's report.
 void search(ProblemState &st, std::int32_t start) {
   RolledState &r = st.rolled;
   const bool analysis = st.da == 1;
