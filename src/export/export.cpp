@@ -52,13 +52,14 @@ std::string Exporter::prepare() const {
 }
 
 std::string Exporter::unique_stem(const Word &number) {
-  const std::string base = problem_file_stem(number);
   auto lower = [](std::string s) {
     for (char &c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
   };
+  const std::string base = problem_file_stem(number);
   std::string stem = base;
-  for (int n = 2; used_.count(lower(stem)); ++n) stem = base + "-" + std::to_string(n);
+  int &n = next_.try_emplace(lower(base), 2).first->second;
+  while (used_.count(lower(stem))) stem = base + "-" + std::to_string(n++);
   used_.insert(lower(stem));
   return stem;
 }

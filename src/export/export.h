@@ -2,6 +2,7 @@
 // the twentieth-point tables and an SVG page of diagrams, written beside the report.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -43,7 +44,8 @@ private:
   void write(const std::string &dir, const std::string &file, const std::string &bytes);
 
   ExportOptions options_;
-  std::set<std::string> used_; // stems taken, lower case (file systems that ignore case)
+  std::set<std::string> used_;      // stems taken, lower case (file systems that ignore case)
+  std::map<std::string, int> next_; // the next suffix to try for a stem, lower case
   std::string error_;
   int written_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace ss::svg {
@@ -42,16 +41,19 @@ std::string escape(std::string_view s) {
 }
 
 std::string number(double v, int decimals) {
-  if (!std::isfinite(v)) return "0";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  std::string s(buf);
-  if (s.find('.') != std::string::npos) {
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-  }
-  if (s == "-0") s = "0";
-  return s;
+  decimals = std::clamp(decimals, 0, 6);
+  static constexpr double kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  const double scaled = std::round(v * kPow10[decimals]); // halves away from zero
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 1e17) return "0";
+  const auto q = static_cast<long long>(std::fabs(scaled));
+  const auto unit = static_cast<long long>(kPow10[decimals]);
+  std::string s = q == 0 ? "0" : (scaled < 0 ? "-" : "") + std::to_string(q / unit);
+  long long frac = q % unit;
+  if (frac == 0) return s;
+  std::string digits = std::to_string(frac);
+  digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return s + "." + digits;
 }
 
 Page::Page(double width, double height, std::string_view title) {
@@ -72,6 +74,24 @@ void Page::text(double x, double y, std::string_view s, double size, const char 
   if (bold) out_ += " font-weight=\"bold\"";
   if (rotate != 0) out_ += " transform=\"rotate(" + coord(rotate) + " " + coord(x) + " " + coord(y) + ")\"";
   out_ += ">" + escape(s) + "</text>\n";
+}
+
+void Page::label(double x, double y, std::string_view s) {
+  out_ += "<text x=\"" + coord(x) + "\" y=\"" + coord(y) + "\">" + escape(s) + "</text>\n";
+}
+
+void Page::begin_group(std::string_view attributes) {
+  out_ += "<g ";
+  out_ += attributes;
+  out_ += ">\n";
+}
+
+void Page::end_group() { out_ += "</g>\n"; }
+
+void Page::path(const std::string &d, const Style &style) {
+  out_ += "<path d=\"" + d + "\"";
+  stroke_attributes(style);
+  out_ += "/>\n";
 }
 
 void Page::stroke_attributes(const Style &style) {
@@ -167,14 +187,22 @@ void Plot::axes(std::string_view title, std::string_view xlabel, std::string_vie
   const double xs = tick_step(x0_, x1_, 10), ys = tick_step(y0_, y1_, 5);
   const int xd = std::max(0, static_cast<int>(-std::floor(std::log10(xs) + 1e-9)));
   const int yd = std::max(0, static_cast<int>(-std::floor(std::log10(ys) + 1e-9)));
-  for (double x = std::ceil(x0_ / xs - 1e-9) * xs; x <= x1_ + xs * 1e-6; x += xs) {
-    page_.line(px(x), top_, px(x), top_ + height_, grid);
-    page_.text(px(x), top_ + height_ + 13, number(x, xd), 10, "middle");
-  }
-  for (double y = std::ceil(y0_ / ys - 1e-9) * ys; y <= y1_ + ys * 1e-6; y += ys) {
-    page_.line(left_, py(y), left_ + width_, py(y), grid);
-    page_.text(left_ - 4, py(y) + 3.5, number(y, yd), 10, "end");
-  }
+  std::string d;
+  const double n_x = std::floor((x1_ - x0_) / xs + 1e-6), n_y = std::floor((y1_ - y0_) / ys + 1e-6);
+  const double first_x = std::ceil(x0_ / xs - 1e-9) * xs, first_y = std::ceil(y0_ / ys - 1e-9) * ys;
+  for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
+    d += "M" + coord(px(first_x + i * xs)) + " " + coord(top_) + "V" + coord(top_ + height_);
+  for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
+    d += "M" + coord(left_) + " " + coord(py(first_y + i * ys)) + "H" + coord(left_ + width_);
+  page_.path(d, grid);
+  page_.begin_group("font-size=\"10\" text-anchor=\"middle\"");
+  for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
+    page_.label(px(first_x + i * xs), top_ + height_ + 13, number(first_x + i * xs, xd));
+  page_.end_group();
+  page_.begin_group("font-size=\"10\" text-anchor=\"end\"");
+  for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
+    page_.label(left_ - 4, py(first_y + i * ys) + 3.5, number(first_y + i * ys, yd));
+  page_.end_group();
   if (y0_ < 0 && y1_ > 0) page_.line(left_, py(0), left_ + width_, py(0), Style{"#000", 0.75});
   page_.rect(left_, top_, width_, height_, frame);
   page_.text(left_, top_ - 24, title, 13, "start", true);

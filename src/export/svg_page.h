@@ -33,7 +33,14 @@ public:
   Page(double width, double height, std::string_view title);
   void text(double x, double y, std::string_view s, double size, const char *anchor = "start",
             bool bold = false, double rotate = 0);
+  // Text that takes its size and anchor from the enclosing group.
+  void label(double x, double y, std::string_view s);
+  // A group whose attributes (already escaped) hold for everything until end_group().
+  void begin_group(std::string_view attributes);
+  void end_group();
   void line(double x1, double y1, double x2, double y2, const Style &style);
+  // Path data in page units ("M x y H x2 ...").
+  void path(const std::string &d, const Style &style);
   // Points in page units; a gap() point starts a new line. `cls` names the curve for readers.
   void polyline(const std::vector<Point> &points, const Style &style, const char *cls);
   void rect(double x, double y, double w, double h, const Style &style, const char *cls = nullptr);
