@@ -95,10 +95,14 @@ std::int32_t stirrup_spacings(ProblemState &st) {
     moment = moment + row.dist * a * no;
     area = area + a * no; // positive: row sets without bars are rejected with the input
     const float dr = h - moment / area;
-    // The twentieth point at or before the cut-off point; the cut-off lies on the half span.
-    int k = static_cast<std::int32_t>(tb.cut[static_cast<std::size_t>(r)] * 20.0f / st.length + 1.0f) - 1;
-    if (k < 0) k = 0;
-    if (k > 10) k = 10;
+    // The twentieth point at or before the cut-off point. The cut-off lies on the half span; the
+    // bounds are kept in reals so that no out-of-range value is ever converted.
+    const float point = tb.cut[static_cast<std::size_t>(r)] * 20.0f / st.length + 1.0f;
+    int k = 0;
+    if (point >= 11.0f)
+      k = 10;
+    else if (point >= 1.0f)
+      k = static_cast<std::int32_t>(point) - 1;
     // Bars at or above the top leave no effective depth to carry shear.
     if (!(dr > 0.0f)) return kTBeamImpossible;
     const float v = total_shear(st, k) / (tb.bw * dr); // ksi
