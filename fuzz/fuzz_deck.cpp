@@ -1,0 +1,46 @@
+// libFuzzer target: the input bytes are a deck, run in process through every problem with the
+// program's own routines (span loading, rolled beam, plate girder, T-beam, results tables) into an
+// in-memory report. A deck may end the run with a conversion diagnostic; anything else that
+// escapes (another exception, a crash, a sanitizer report, a hang) is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "driver/driver.h"
+#include "driver/fatal.h"
+
+namespace {
+
+// The only fatal diagnostic a deck held in memory can cause.
+constexpr const char *kConversionError = "input conversion error";
+
+[[noreturn]] void finding(const char *what, const std::string &detail) {
+  std::fprintf(stderr, "fuzz_deck: %s: %s\n", what, detail.c_str());
+  std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
+  std::ostringstream os;
+  ss::Report report(os, "fuzz.out");
+  ss::DeckReader deck(in, "fuzz.deck");
+  // A fresh state for every deck, as at the start of the program.
+  auto st = std::make_unique<ss::ProblemState>();
+  ss::Run run{*st, report, deck};
+  try {
+    ss::run_problems(run, ss::program_routines(), {"01-JAN-70", "00:00:00"});
+  } catch (const ss::FatalError &e) {
+    if (std::string(e.what()).rfind(kConversionError, 0) != 0) finding("unexpected diagnostic", e.what());
+  }
+  // Every record the report holds is complete: the last byte written is its carriage return.
+  const std::string bytes = os.str();
+  if (!bytes.empty() && bytes.back() != '\r')
+    finding("report ends inside a record", bytes.substr(bytes.size() - 1));
+  return 0;
+}
