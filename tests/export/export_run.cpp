@@ -24,6 +24,7 @@ ExportRun run_with_exports(const std::string &deck, const std::string &name) {
     out.svg.push_back(results_svg(s));
     out.types.push_back(s.beam_type);
     out.numbers.emplace_back(s.problem_number.begin(), s.problem_number.end());
+    out.states.push_back(s);
   };
   try {
     run_problems(run, program_routines(), fixed_stamp());

@@ -15,6 +15,7 @@ struct ExportRun {
   std::vector<std::string> svg;     // likewise
   std::vector<std::int32_t> types;  // the beam type of each
   std::vector<std::string> numbers; // the problem number of each
+  std::vector<ProblemState> states; // the state each was written from
   std::string diagnostic;           // a fatal diagnostic, if the run ended with one
 };
 
