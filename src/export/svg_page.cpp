@@ -1,6 +1,7 @@
 #include "export/svg_page.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -40,106 +41,116 @@ std::string escape(std::string_view s) {
   return out;
 }
 
-std::string number(double v, int decimals) {
+void append_number(std::string &out, double v, int decimals) {
   decimals = std::clamp(decimals, 0, 6);
   static constexpr double kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
   const double scaled = std::round(v * kPow10[decimals]); // halves away from zero
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 1e17) return "0";
-  const auto q = static_cast<long long>(std::fabs(scaled));
-  const auto unit = static_cast<long long>(kPow10[decimals]);
-  std::string s = q == 0 ? "0" : (scaled < 0 ? "-" : "") + std::to_string(q / unit);
-  long long frac = q % unit;
-  if (frac == 0) return s;
-  std::string digits = std::to_string(frac);
-  digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
-  digits.erase(digits.find_last_not_of('0') + 1);
-  return s + "." + digits;
+  if (!std::isfinite(scaled) || std::fabs(scaled) >= 1e17 || scaled == 0) {
+    out += '0';
+    return;
+  }
+  char buf[32];
+  char *end = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned long long>(std::fabs(scaled))).ptr;
+  int digits = static_cast<int>(end - buf);
+  if (scaled < 0) out += '-';
+  // The digits before the point, a zero when there are none.
+  if (digits <= decimals)
+    out += '0';
+  else
+    out.append(buf, static_cast<std::size_t>(digits - decimals));
+  // The decimals without trailing zeros.
+  int last = digits;
+  while (last > digits - decimals && last > 0 && buf[last - 1] == '0') --last;
+  if (last > digits - decimals) {
+    out += '.';
+    out.append(static_cast<std::size_t>(std::max(0, decimals - digits)), '0');
+    const int from = std::max(0, digits - decimals);
+    out.append(buf + from, static_cast<std::size_t>(last - from));
+  }
+}
+
+std::string number(double v, int decimals) {
+  std::string s;
+  append_number(s, v, decimals);
+  return s;
 }
 
 Page::Page(double width, double height, std::string_view title) {
   out_.reserve(16384);
-  out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(width / 96.0, 3) +
-          "in\" height=\"" + number(height / 96.0, 3) + "in\" viewBox=\"0 0 " + coord(width) + " " +
-          coord(height) + "\" font-family=\"sans-serif\">\n";
-  out_ += "<title>" + escape(title) + "</title>\n";
-  out_ += "<rect x=\"0\" y=\"0\" width=\"" + coord(width) + "\" height=\"" + coord(height) +
-          "\" fill=\"#fff\"/>\n";
+  add("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
+      "width=\"",
+      Num{width / 96.0, 3}, "in\" height=\"", Num{height / 96.0, 3}, "in\" viewBox=\"0 0 ", Num{width}, " ",
+      Num{height}, "\" font-family=\"sans-serif\">\n<title>", escape(title),
+      "</title>\n<rect x=\"0\" y=\"0\" width=\"", Num{width}, "\" height=\"", Num{height},
+      "\" fill=\"#fff\"/>\n");
 }
 
 void Page::text(double x, double y, std::string_view s, double size, const char *anchor, bool bold,
                 double rotate) {
-  out_ += "<text x=\"" + coord(x) + "\" y=\"" + coord(y) + "\" font-size=\"" + coord(size) + "\"";
-  if (std::string_view(anchor) != "start") out_ += std::string(" text-anchor=\"") + anchor + "\"";
-  if (bold) out_ += " font-weight=\"bold\"";
-  if (rotate != 0) out_ += " transform=\"rotate(" + coord(rotate) + " " + coord(x) + " " + coord(y) + ")\"";
-  out_ += ">" + escape(s) + "</text>\n";
+  add("<text x=\"", Num{x}, "\" y=\"", Num{y}, "\" font-size=\"", Num{size}, "\"");
+  if (std::string_view(anchor) != "start") add(" text-anchor=\"", anchor, "\"");
+  if (bold) add(" font-weight=\"bold\"");
+  if (rotate != 0) add(" transform=\"rotate(", Num{rotate}, " ", Num{x}, " ", Num{y}, ")\"");
+  add(">", escape(s), "</text>\n");
 }
 
 void Page::label(double x, double y, std::string_view s) {
-  out_ += "<text x=\"" + coord(x) + "\" y=\"" + coord(y) + "\">" + escape(s) + "</text>\n";
+  add("<text x=\"", Num{x}, "\" y=\"", Num{y}, "\">", escape(s), "</text>\n");
 }
 
-void Page::begin_group(std::string_view attributes) {
-  out_ += "<g ";
-  out_ += attributes;
-  out_ += ">\n";
-}
+void Page::begin_group(std::string_view attributes) { add("<g ", attributes, ">\n"); }
 
-void Page::end_group() { out_ += "</g>\n"; }
+void Page::end_group() { add("</g>\n"); }
 
 void Page::path(const std::string &d, const Style &style) {
-  out_ += "<path d=\"" + d + "\"";
+  add("<path d=\"", d, "\"");
   stroke_attributes(style);
-  out_ += "/>\n";
+  add("/>\n");
 }
 
 void Page::stroke_attributes(const Style &style) {
-  out_ += std::string(" fill=\"") + style.fill + "\" stroke=\"" + style.stroke + "\" stroke-width=\"" +
-          number(style.width, 2) + "\"";
-  if (style.dash) out_ += std::string(" stroke-dasharray=\"") + style.dash + "\"";
+  add(" fill=\"", style.fill, "\" stroke=\"", style.stroke, "\" stroke-width=\"", Num{style.width, 2}, "\"");
+  if (style.dash) add(" stroke-dasharray=\"", style.dash, "\"");
 }
 
 void Page::line(double x1, double y1, double x2, double y2, const Style &style) {
-  out_ += "<line x1=\"" + coord(x1) + "\" y1=\"" + coord(y1) + "\" x2=\"" + coord(x2) + "\" y2=\"" +
-          coord(y2) + "\"";
+  add("<line x1=\"", Num{x1}, "\" y1=\"", Num{y1}, "\" x2=\"", Num{x2}, "\" y2=\"", Num{y2}, "\"");
   stroke_attributes(style);
-  out_ += "/>\n";
+  add("/>\n");
 }
 
 void Page::polyline(const std::vector<Point> &points, const Style &style, const char *cls) {
   std::size_t i = 0;
   while (i < points.size()) {
     while (i < points.size() && is_gap(points[i])) ++i;
-    std::string pts;
-    std::size_t n = 0;
-    for (; i < points.size() && !is_gap(points[i]); ++i, ++n) {
-      if (n) pts += ' ';
-      pts += coord(points[i].x) + "," + coord(points[i].y);
+    std::size_t end = i;
+    while (end < points.size() && !is_gap(points[end])) ++end;
+    if (end - i >= 2) { // a lone point draws nothing
+      add("<polyline class=\"", cls, "\" points=\"");
+      for (std::size_t k = i; k < end; ++k) add(k == i ? "" : " ", Num{points[k].x}, ",", Num{points[k].y});
+      add("\"");
+      stroke_attributes(style);
+      add(" stroke-linejoin=\"round\"/>\n");
     }
-    if (n < 2) continue; // a lone point draws nothing
-    out_ += std::string("<polyline class=\"") + cls + "\" points=\"" + pts + "\"";
-    stroke_attributes(style);
-    out_ += " stroke-linejoin=\"round\"/>\n";
+    i = end;
   }
 }
 
 void Page::rect(double x, double y, double w, double h, const Style &style, const char *cls) {
-  out_ += "<rect";
-  if (cls) out_ += std::string(" class=\"") + cls + "\"";
-  out_ += " x=\"" + coord(x) + "\" y=\"" + coord(y) + "\" width=\"" + coord(std::max(w, 0.0)) +
-          "\" height=\"" + coord(std::max(h, 0.0)) + "\"";
+  add("<rect");
+  if (cls) add(" class=\"", cls, "\"");
+  add(" x=\"", Num{x}, "\" y=\"", Num{y}, "\" width=\"", Num{std::max(w, 0.0)}, "\" height=\"",
+      Num{std::max(h, 0.0)}, "\"");
   stroke_attributes(style);
-  out_ += "/>\n";
+  add("/>\n");
 }
 
 void Page::circle(double cx, double cy, double r, const char *fill) {
-  out_ += "<circle cx=\"" + coord(cx) + "\" cy=\"" + coord(cy) + "\" r=\"" + number(r, 2) + "\" fill=\"" +
-          fill + "\"/>\n";
+  add("<circle cx=\"", Num{cx}, "\" cy=\"", Num{cy}, "\" r=\"", Num{r, 2}, "\" fill=\"", fill, "\"/>\n");
 }
 
 std::string Page::finish() {
-  out_ += "</svg>\n";
+  add("</svg>\n");
   return std::move(out_);
 }
 

@@ -25,8 +25,16 @@ struct Style {
 // Text made safe for XML: markup characters escaped, control and non-ASCII bytes shown as "?" (the
 // deck is read byte by byte and need not be UTF-8).
 std::string escape(std::string_view s);
-// A number with at most `decimals` decimals and no trailing zeros ("12.5", "-3", "0").
+// A number with at most `decimals` decimals and no trailing zeros ("12.5", "-3", "0"), halves
+// rounded away from zero; "0" for a value that is not finite or beyond 1e17.
 std::string number(double v, int decimals);
+void append_number(std::string &out, double v, int decimals);
+
+// A number as a page coordinate: a tenth of a pixel is far below what a printer shows.
+struct Num {
+  double v;
+  int decimals = 1;
+};
 
 class Page {
 public:
@@ -48,6 +56,9 @@ public:
   std::string finish();
 
 private:
+  void put(std::string_view s) { out_.append(s); }
+  void put(Num n) { append_number(out_, n.v, n.decimals); }
+  template <class... Parts> void add(const Parts &...parts) { (put(parts), ...); }
   void stroke_attributes(const Style &style);
   std::string out_;
 };

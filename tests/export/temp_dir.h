@@ -1,4 +1,5 @@
-// A fresh directory under the system's temporary directory, removed with everything in it.
+// A fresh directory under the system's temporary directory (or another), removed with everything
+// in it.
 #pragma once
 
 #include <filesystem>
@@ -9,10 +10,9 @@ namespace ss::test {
 
 class TempDir {
 public:
-  TempDir() {
+  explicit TempDir(const std::filesystem::path &base = std::filesystem::temp_directory_path()) {
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("simple-span-export-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    path_ = base / ("simple-span-export-" + std::to_string(rd()) + "-" + std::to_string(rd()));
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {

@@ -1,0 +1,186 @@
+// --csv and --plot on the command line and with the console dialogue; the report is the same byte
+// for byte with and without them on every deck; a long deck stays fast.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+#include "driver/program.h"
+#include "export/csv_reader.h"
+#include "export/export_run.h"
+#include "export/temp_dir.h"
+#include "support/run_deck.h"
+
+namespace ss::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t files_in(const fs::path &dir, const std::string &ext) {
+  if (!fs::is_directory(dir)) return 0;
+  std::size_t n = 0;
+  for (const auto &e : fs::directory_iterator(dir)) n += e.path().extension() == ext;
+  return n;
+}
+
+// Runs in a scratch folder (the dialogue takes names of at most 35 characters), with the run date
+// fixed so that two runs give the same report.
+class Options : public ::testing::Test {
+protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    fs::current_path(dir_.path());
+    const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
+    had_epoch_ = epoch != nullptr;
+    if (epoch) old_epoch_ = epoch;
+    ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+    write_file("in.deck", read_file(std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck"));
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    if (had_epoch_)
+      ::setenv("SOURCE_DATE_EPOCH", old_epoch_.c_str(), 1);
+    else
+      ::unsetenv("SOURCE_DATE_EPOCH");
+  }
+  int run(const std::vector<std::string> &args, const std::string &console = "") {
+    std::istringstream in(console);
+    out_.str("");
+    err_.str("");
+    return simple_span_main(args, in, out_, err_, program_routines());
+  }
+  TempDir dir_;
+  fs::path old_;
+  bool had_epoch_ = false;
+  std::string old_epoch_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(Options, HelpListsThem) {
+  EXPECT_EQ(run({"--help"}), 0);
+  EXPECT_NE(out_.str().find("[--csv DIR] [--plot DIR]"), std::string::npos);
+  EXPECT_NE(out_.str().find("  --csv DIR "), std::string::npos);
+  EXPECT_NE(out_.str().find("  --plot DIR "), std::string::npos);
+}
+
+TEST_F(Options, ADirectoryMustFollow) {
+  EXPECT_EQ(run({"in.deck", "out.txt", "--csv"}), 2);
+  EXPECT_NE(err_.str().find("--csv needs a directory"), std::string::npos) << err_.str();
+  EXPECT_EQ(run({"in.deck", "out.txt", "--plot="}), 2);
+  EXPECT_NE(err_.str().find("--plot needs a directory"), std::string::npos) << err_.str();
+  EXPECT_FALSE(fs::exists("out.txt"));
+}
+
+TEST_F(Options, AnywhereOnTheCommandLine) {
+  EXPECT_EQ(run({"--csv", "c", "in.deck", "--plot=p/q", "out.txt", "--overwrite"}), 0) << err_.str();
+  EXPECT_EQ(files_in("c", ".csv"), 7u); // problems 1 to 6 and 8
+  EXPECT_EQ(files_in("p/q", ".svg"), 7u);
+  EXPECT_TRUE(fs::exists("c/S006.csv"));
+  EXPECT_FALSE(fs::exists("c/S007.csv")); // resisting moments only: no results tables
+  EXPECT_EQ(parse_csv(read_file("c/S001.csv")).rows.size(), 11u);
+}
+
+TEST_F(Options, WithTheConsoleDialogue) {
+  EXPECT_EQ(run({"--plot", "plots"}, "in.deck\nout.txt\n"), 0) << err_.str();
+  EXPECT_EQ(out_.str(), " ENTER INPUT FILE NAME: ENTER OUTPUT FILE NAME:"); // nothing new is asked
+  EXPECT_EQ(files_in("plots", ".svg"), 7u);
+  EXPECT_EQ(files_in(".", ".csv"), 0u);
+}
+
+TEST_F(Options, AnUnwritableDirectoryStopsTheRunBeforeAnything) {
+  write_file("blocker", "a file, not a directory");
+  write_file("out.txt", "old report");
+  EXPECT_EQ(run({"in.deck", "out.txt", "--overwrite", "--csv", "blocker/csv"}), 1);
+  EXPECT_NE(err_.str().find("cannot write the CSV directory blocker/csv"), std::string::npos) << err_.str();
+  EXPECT_EQ(read_file("out.txt"), "old report"); // the report was not replaced
+  // With the dialogue: nothing is asked.
+  EXPECT_EQ(run({"--plot", "blocker"}, "in.deck\nnew.txt\n"), 1);
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_NE(err_.str().find("cannot write the plot directory blocker"), std::string::npos) << err_.str();
+  EXPECT_FALSE(fs::exists("new.txt"));
+}
+
+TEST_F(Options, TheReportIsTheSameByteForByteOnEveryDeck) {
+  std::size_t designs = 0;
+  std::vector<std::string> pages;
+  for (const std::string &deck : all_decks()) {
+    const std::string stem =
+        fs::path(deck).stem().string() + (deck.find("/echo/") != std::string::npos ? "-echo" : "");
+    const int plain = run({deck, stem + ".plain", "--overwrite"});
+    const std::string plain_err = err_.str();
+    const int with =
+        run({deck, stem + ".with", "--overwrite", "--csv", stem + "-csv", "--plot", stem + "-svg"});
+    EXPECT_EQ(with, plain) << deck;
+    EXPECT_EQ(err_.str(), plain_err) << deck;
+    const std::string report = read_file(stem + ".plain");
+    EXPECT_TRUE(report == read_file(stem + ".with")) << deck;
+    // A CSV and a page for every design whose tables are complete.
+    std::size_t tables = 0;
+    for (const std::string &r : report_records(report))
+      tables += r.find("SHEARS (KIPS) AT SPAN 1/20 POINTS") != std::string::npos;
+    EXPECT_EQ(files_in(stem + "-csv", ".csv"), tables) << deck;
+    EXPECT_EQ(files_in(stem + "-svg", ".svg"), tables) << deck;
+    designs += tables;
+    if (fs::is_directory(stem + "-svg"))
+      for (const auto &e : fs::directory_iterator(stem + "-svg")) pages.push_back(e.path().string());
+  }
+  EXPECT_GE(designs, 7u);
+  if (std::system("command -v xmllint >/dev/null 2>&1") == 0) {
+    for (std::size_t i = 0; i < pages.size(); i += 50) {
+      std::string cmd = "xmllint --noout";
+      for (std::size_t j = i; j < std::min(pages.size(), i + 50); ++j) cmd += " '" + pages[j] + "'";
+      EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    }
+  }
+}
+
+// Processor time of one run, seconds.
+double cpu_seconds(const std::function<void()> &f) {
+  const std::clock_t c0 = std::clock();
+  f();
+  return static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+}
+
+// 10,000 problems with both options: under 3 s of processor time in an optimised build, and the
+// files cost less than the report itself (sanitizer and debug builds only
+// run it).
+// The files go to memory when the machine has a memory file system: the time measured is the
+// program's, not the disk's. On a machine too loaded for the report alone to take under 2 s only
+// the cost of the files is held to its bound.
+TEST_F(Options, TenThousandProblemsStayFast) {
+  std::error_code ec;
+  const bool shm = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
+  TempDir scratch(shm ? fs::path("/dev/shm") : fs::temp_directory_path());
+  fs::current_path(scratch.path());
+  const std::string sample = read_file(std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck");
+  std::string deck;
+  for (int i = 0; i < 1250; ++i) deck += sample; // 8 problems each
+  write_file("big.deck", deck);
+  int status = -1;
+  const double plain = cpu_seconds([&] { status = run({"big.deck", "plain.out"}); });
+  ASSERT_EQ(status, 0) << err_.str();
+  const double with = cpu_seconds([&] {
+    status = run({"big.deck", "big.out", "--csv", "c", "--plot", "p"});
+  });
+  ASSERT_EQ(status, 0) << err_.str();
+  EXPECT_EQ(files_in("c", ".csv"), 8750u); // problem 7 of each copy has no results tables
+  EXPECT_EQ(files_in("p", ".svg"), 8750u);
+  EXPECT_TRUE(fs::exists("c/S001-1250.csv"));
+  RecordProperty("report_only_cpu_seconds", std::to_string(plain));
+  RecordProperty("with_files_cpu_seconds", std::to_string(with));
+  fs::current_path(dir_.path());
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+  EXPECT_LT(with, 2.0 * plain) << "report alone " << plain << " s, with the files " << with << " s";
+  if (plain < 2.0) {
+    EXPECT_LT(with, 3.0) << "report alone " << plain << " s";
+  }
+#endif
+}
+
+} // namespace
+} // namespace ss::test
