@@ -1,6 +1,7 @@
 // libFuzzer target: the input bytes are a deck, run in process through every problem with the
 // program's own routines (span loading, rolled beam, plate girder, T-beam, results tables) into an
-// in-memory report. A deck may end the run with a conversion diagnostic; anything else that
+// in-memory report, with the CSV and SVG pages of --csv and --plot made (and dropped) for every
+// design. A deck may end the run with a conversion diagnostic; anything else that
 // escapes (another exception, a crash, a sanitizer report, a hang) is a finding.
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,8 @@
 
 #include "driver/driver.h"
 #include "driver/fatal.h"
+#include "export/csv.h"
+#include "export/svg.h"
 
 namespace {
 
@@ -33,6 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   // A fresh state for every deck, as at the start of the program.
   auto st = std::make_unique<ss::ProblemState>();
   ss::Run run{*st, report, deck};
+  run.results_printed = [](const ss::ProblemState &s) {
+    if (ss::results_csv(s).empty() || ss::results_svg(s).empty()) finding("empty export", "");
+  };
   try {
     ss::run_problems(run, ss::program_routines(), {"01-JAN-70", "00:00:00"});
   } catch (const ss::FatalError &e) {
