@@ -65,7 +65,7 @@ std::optional<float> parse_real(std::string_view text, int d, int scale) {
     if (s[i] != 'E' && s[i] != 'e' && s[i] != 'D' && s[i] != 'd') return std::nullopt;
     ++i;
     const auto e = parse_int(std::string_view(s).substr(i));
-    if (!e || i >= s.size()) return std::nullopt;
+    if (!e || !is_digit(s.back())) return std::nullopt; // "1E" and "1E-" have no exponent digits
     exponent = *e;
     has_exponent = true;
   }

@@ -63,6 +63,8 @@ TEST(ParseReal, RejectsWhatIsNotANumber) {
   EXPECT_FALSE(parse_real("+-1", 0));
   EXPECT_FALSE(parse_real("1.2.3", 0));
   EXPECT_FALSE(parse_real("1E", 0));
+  EXPECT_FALSE(parse_real("1E-", 0)); // an exponent needs its digits, signed or not
+  EXPECT_FALSE(parse_real("2.5D+", 2));
   EXPECT_FALSE(parse_real("E5", 0));
   EXPECT_FALSE(parse_real("9E99", 0)); // beyond the range of a float
 }
