@@ -9,15 +9,15 @@ std::string encode_record(const std::string &record) {
   std::string bytes;
   switch (cc) {
   case '0':
-    bytes = "\n\n";
+    bytes.assign(2, '\n');
     break;
   case '1':
-    bytes = "\f";
+    bytes.assign(1, '\f');
     break;
   case '+':
     break;
   default:
-    bytes = "\n";
+    bytes.assign(1, '\n');
     break;
   }
   if (record.size() > 1) bytes.append(record, 1, std::string::npos);
