@@ -13,9 +13,9 @@ namespace ss {
 namespace {
 
 // A row whose plate has been narrowed this many times is rejected: half-inch steps from the widest
-// plate a deck gives without an exponent (99.99 in) take 200 passes, and a width written with an
-// exponent (1.E3) would otherwise take thousands of trial designs per row.
-constexpr int kMaxWidthPasses = 500;
+// plate a deck gives without an exponent ("999." in the four columns of WIDTH) take 1992 passes,
+// and a width written with an exponent (1.E6) would otherwise take millions of trial designs per row.
+constexpr int kMaxWidthPasses = 2500;
 // The plate start moves toward the support by half a foot per pass; this bounds a span given with
 // an exponent, where XF - 0.5 no longer lowers XF or would take millions of passes.
 constexpr int kMaxExtentPasses = 200000;

@@ -106,6 +106,18 @@ TEST(PlateSizing, GivenWidthIsNotWidened) {
   EXPECT_FALSE(design_row_plates(*p.st));
 }
 
+TEST(PlateSizing, WidestWidthADeckWritesWithoutExponentIsNarrowedToTheEnd) {
+  // "999." fills the four columns of the WIDTH field. Under a light load every width passes at
+  // 1/4 in, thinner than the 5/16 in minimum, so the plate is narrowed by half inches through
+  // (999 - 4) / 0.5 + 1 = 1991 widths until it is gone and the bare beam is the design, as it is
+  // from the 4.5 in starting width.
+  PlatedRow p(1, 10.0f);
+  p.st->bottom_plate.width = 999.0f;
+  ASSERT_TRUE(design_row_plates(*p.st));
+  EXPECT_EQ(p.st->rolled.bt, 0.0f);
+  EXPECT_EQ(p.st->rolled.wb, 0.0f);
+}
+
 TEST(PlateSizing, HugeGivenWidthEndsTheRow) {
   // A width given with an exponent never shrinks by half inches: the row is rejected.
   PlatedRow p(1, 150.0f);
