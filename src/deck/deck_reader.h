@@ -1,5 +1,6 @@
 // Sequential reading of the deck, one record per line. A trailing carriage return (a deck saved
-// with CR LF line ends) is not part of the record. Nothing but the current line is held.
+// with CR LF line ends) is not part of the record. Nothing but the current line is held, and of a
+// line only its first 256 columns (no field lies beyond column 80).
 #pragma once
 
 #include <istream>
