@@ -174,8 +174,10 @@ void print_cover_plates(Report &out, const ProblemState &st) {
   out.empty();
   const CoverPlate &b = st.bottom_plate;
   const CoverPlate &t = st.top_plate;
-  out.put(Line()
-              .f(1, 10, 2, b.x_begin)
+  // The line is single spaced whatever X-BEGIN holds: the field's first column stays the blank
+  // control character, so a seven-digit X-BEGIN cannot turn into a form feed.
+  out.put(Line::cc(' ')
+              .f(2, 9, 2, b.x_begin)
               .f(11, 8, 4, b.thickness)
               .f(19, 8, 2, b.width)
               .f(27, 8, 2, b.length)

@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include <sstream>
+
+#include "driver/echo.h"
 #include "support/deck_text.h"
 #include "support/run_deck.h"
 
@@ -253,6 +256,23 @@ TEST(Driver, CrLfDeckReadsLikeLfDeck) {
   Recorder a, b;
   EXPECT_EQ(run_deck(deck, a.routines()).report, run_deck(crlf, b.routines()).report);
   EXPECT_EQ(a.calls, b.calls);
+}
+
+} // namespace
+} // namespace ss::test
+
+namespace ss::test {
+namespace {
+
+TEST(DriverEcho, CoverPlateLineIsSingleSpacedWhateverXBegin) {
+  ProblemState st;
+  st.bottom_plate.x_begin = 1.0e6f; // a 4-column field can hold "1E6"
+  std::ostringstream os;
+  Report out(os);
+  print_cover_plates(out, st);
+  const std::string bytes = os.str();
+  EXPECT_EQ(bytes.find('\f'), std::string::npos);
+  EXPECT_NE(bytes.find("\n*********"), std::string::npos) << readable(bytes);
 }
 
 } // namespace
