@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ss {
 
@@ -60,7 +61,10 @@ std::array<float, 23> midspan_influence(const ProblemState &st, const UnitDeflec
   std::array<float, 23> w{};
   for (int p = 1; p <= 22; ++p) {
     // Position of the load in twentieth-point units from the left support.
-    const float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
+    float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
+    // A span so long that 10 L overflows (over 3.4E37 ft) makes s infinite; as L grows the load
+    // p-1 ft from midspan tends to midspan, so s is taken as 10.
+    if (std::isinf(s)) s = 10.0f;
     if (s > 0.0f) {
       const int i = static_cast<int>(s); // 0..10
       const float f = s - static_cast<float>(i);
