@@ -95,7 +95,8 @@ std::optional<float> trial_moment(const ProblemState &st, const TBeamState &tb, 
   return ms < mc ? ms : mc;
 }
 
-// Fills rows 1, 2, ... in their DELTA steps until a trial resists mreq (K-FT.). Returns 0 or 2.
+// Fills rows 1, 2, ... in their DELTA steps until a trial resists mreq (K-FT.). Returns 0, 1 (a row
+// it tries has a size without a bar) or 2.
 std::int32_t bar_search(const ProblemState &st, TBeamState &tb, const SectionConstants &k, float mreq) {
   const float h = tb.slab_thick + tb.depth;
   float sa = 0, sy = 0, si = 0;
@@ -106,6 +107,7 @@ std::int32_t bar_search(const ProblemState &st, TBeamState &tb, const SectionCon
     const std::int32_t trials = row.count / step;
     // A row whose NO. is below its step gets no trial and adds nothing to the rows after it.
     if (trials < 1) continue;
+    if (!bar_exists(row.size)) return kTBeamRejected; // a size without a bar
     std::int32_t n = step;
     for (std::int32_t trial = 1; trial <= trials; ++trial, n = n + step) {
       const std::optional<float> mr = trial_moment(st, tb, k, r, n, sa, sy, si);

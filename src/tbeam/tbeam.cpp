@@ -89,8 +89,9 @@ std::int32_t design_pass(Run &run, bool rm) {
   ProblemState &st = run.st;
   TBeamState &tb = st.tbeam;
   // Zero rows outside resisting-moment mode would leave the stiffness of an earlier problem; a row
-  // set without bars has no neutral axis and no effective depth.
-  if ((!rm && tb.rows < 1) || !row_sets_have_bars(tb)) return kTBeamRejected;
+  // set without bars has no neutral axis and no effective depth; the rows a design settled on must
+  // all have bars of the table.
+  if ((!rm && tb.rows < 1) || !bars_usable(tb) || !row_sets_have_bars(tb)) return kTBeamRejected;
   if (!analyse_section(st, tb)) return kTBeamRejected;
   if (!rm) {
     girder_dead_load(st);

@@ -182,8 +182,13 @@ std::int32_t read_tbeam_records(Run &run) {
     if (tb.slab_width <= tb.bw) tb.slab_width = tb.bw;
   }
   // Beyond nine rows the record format carries no data, and a size without a bar would divide by
-  // its zero diameter or perimeter later.
-  if (!bars_usable(tb)) return kTBeamRejected;
+  // its zero diameter or perimeter later. A design uses only the rows its search reaches: their
+  // sizes are checked there and once the rows are settled.
+  if (!rm && st.da < 1) {
+    if (tb.rows > kMaxBarRows || (tb.comp.count > 0 && !bar_exists(tb.comp.size))) return kTBeamRejected;
+  } else if (!bars_usable(tb)) {
+    return kTBeamRejected;
+  }
   return kTBeamDone;
 }
 

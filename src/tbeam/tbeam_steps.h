@@ -70,7 +70,7 @@ bool analyse_section(const ProblemState &st, TBeamState &tb);
 float midspan_load_moment(const ProblemState &st);
 
 // Enlarges the web until the balanced estimate covers the midspan moment, then fills the rows
-// until the cracked section does. Returns 0 or 2.
+// until the cracked section does. Returns 0, 1 (a row it tries has a size without a bar) or 2.
 std::int32_t design_search(const ProblemState &st, TBeamState &tb);
 
 // ---- girder dead load, cut-offs and stirrups (details.cpp) ----

@@ -87,6 +87,32 @@ TEST(DesignSearch, RowBelowItsStepAddsNothing) {
   EXPECT_EQ(tb2.row[1].count, 1);
 }
 
+TEST(DesignSearch, SizesWithoutABarCountOnlyInTheRowsReached) {
+  // Row 1 (9 #8) suffices with five bars (100.4 > 95): row 2, of size 12, is never reached and the
+  // settled section holds no bar outside the table.
+  auto st = rectangle_problem(95.0f);
+  TBeamState &tb = st->tbeam;
+  add_row(tb, 9, 8, 2.5f);
+  add_row(tb, 4, 12, 5.0f);
+  EXPECT_EQ(design_search(*st, tb), kTBeamDone);
+  EXPECT_EQ(tb.rows, 1);
+  EXPECT_EQ(tb.row[1].count, 5);
+  EXPECT_TRUE(bars_usable(tb));
+  // Row 1 (4 #8) carries only 93.6: the search reaches row 2 and rejects its size.
+  auto short_row = rectangle_problem(95.0f);
+  add_row(short_row->tbeam, 4, 8, 2.5f);
+  add_row(short_row->tbeam, 4, 12, 5.0f);
+  EXPECT_EQ(design_search(*short_row, short_row->tbeam), kTBeamRejected);
+  // A blank row (no bars, no size) gets no trial; when the search succeeds beyond it, the settled
+  // rows include it and the section is refused.
+  auto blank = rectangle_problem(95.0f);
+  add_row(blank->tbeam, 0, 0, 0.0f);
+  add_row(blank->tbeam, 9, 8, 2.5f);
+  EXPECT_EQ(design_search(*blank, blank->tbeam), kTBeamDone);
+  EXPECT_EQ(blank->tbeam.rows, 2);
+  EXPECT_FALSE(bars_usable(blank->tbeam));
+}
+
 TEST(DesignSearch, WebGrowsUntilTheEstimateCoversTheMoment) {
   // 120 K-FT. = 1440 kip-in > 1219.05: one step to 13 x 26 (kd = 0.375*23.5, Mc = 1563.8).
   // The 13 in wide rectangle with d = 23.5 then needs five #8 (108.8 with four, 123.3 with five).

@@ -161,10 +161,15 @@ TEST(TBeamRecords, InputTheDesignCannotUse) {
                  "4 4 9  900 4 9 1200 4 9 1500 4 9 1800 4 9 2100 4 9 2400 4 9 2700\n");
   EXPECT_EQ(read_tbeam_records(many.run), kTBeamRejected);
   // A size without a bar in a row in use; in row 2 of a one-row section it does no harm.
-  RecordRun size12("31010 124000    28000    60000 7000          412  300 4 9  600\n");
+  RecordRun size12("31010 124000    28000    60000 7000          412  300 4 9  600\n", "TB", 1);
   EXPECT_EQ(read_tbeam_records(size12.run), kTBeamRejected);
-  RecordRun unused("31010 124000    28000    60000 7000          4 9  30041 1  600\n");
+  RecordRun unused("31010 124000    28000    60000 7000          4 9  30041 1  600\n", "TB", 1);
   EXPECT_EQ(read_tbeam_records(unused.run), kTBeamDone);
+  RecordRun rm_size12("31010 124000    28000    60000 7000          412  300 4 9  600\n", "RM", 0);
+  EXPECT_EQ(read_tbeam_records(rm_size12.run), kTBeamRejected);
+  // A design uses only the rows its search reaches: their sizes are checked there, not here.
+  RecordRun design_row2("31010 224000    28000    60000 7000          4 9  300 412  600\n");
+  EXPECT_EQ(read_tbeam_records(design_row2.run), kTBeamDone);
   // Compression bars of size 0; without bars the size does not matter.
   RecordRun comp("31010 124000    28000    60000 7000 2 0 0200 4 9  300\n");
   EXPECT_EQ(read_tbeam_records(comp.run), kTBeamRejected);
