@@ -102,7 +102,7 @@ Sketch rolled(const ProblemState &st) {
 // A flange along the span, replaced by its cover plate where the plate runs.
 void girder_chord(const ProblemState &st, Sketch &s, double edge, bool top, float fw, float ftk,
                   const CoverPlate &p) {
-  const double L = st.length;
+  const double L = std::max(0.0, static_cast<double>(st.length)); // clamps below need a range
   const bool plate = plate_given(p, p.thickness, p.width);
   const double a = plate ? std::clamp<double>(p.x_begin, 0, L) : L,
                b = plate ? std::clamp<double>(p.x_begin + p.length, a, L) : L;
@@ -146,7 +146,7 @@ Sketch tbeam_sketch(const ProblemState &st) {
   const int rows = std::clamp(tb.rows, 0, kMaxBarRows);
   for (int r = 1; r <= rows; ++r) {
     const BarRow &row = tb.row[r];
-    const double cut = std::clamp<double>(tb.cut[r], 0, L / 2);
+    const double cut = std::clamp<double>(tb.cut[r], 0, std::max(0.0, L / 2));
     const std::string label = "ROW " + std::to_string(r) + ": " + std::to_string(row.count) + " #" +
                               std::to_string(row.size) + " AT " + in(row.dist) + ", FROM " + ft(cut);
     s.bars.push_back({h - row.dist, spread, tbeam::bar(row.size).diameter, row.count, cut, L - cut, label});
@@ -217,9 +217,9 @@ void section_sketch(svg::Page &page, const ProblemState &st, const SpanFrame &f,
   for (const Part &p : s.parts) depth = std::max(depth, p.y + p.h);
   page.text(f.left, top, "SECTION", 13, "start", true);
   page.text(f.left + f.width, top, "ELEVATION ALONG THE SPAN, DEPTH EXAGGERATED", 10, "end");
-  draw_elevation(page, s, f, top + 10, 52, depth);
-  draw_cross_section(page, s, f.left, top + 86, 230, 1056 - 28 - (top + 86));
-  double y = top + 100;
+  draw_elevation(page, s, f, top + 10, 60, depth);
+  draw_cross_section(page, s, f.left, top + 94, 230, 1056 - 28 - (top + 94));
+  double y = top + 108;
   for (const BarGroup &b : s.bars) s.notes.push_back(b.label);
   for (const std::string &note : s.notes) {
     if (y > 1046) break;
