@@ -15,6 +15,9 @@ constexpr float kDefaultConcreteStress = 1.2f; // ksi, FC when not given
 // A span of the deck's LENGTH field (at most 999.999 ft) needs at most 1000 moves; the bound only
 // stops a span given with an exponent so large that half a foot no longer changes the start.
 constexpr int kMaxPlateMoves = 2048;
+// ft: a bottom plate start interpolated further than this beyond midspan (stresses of odd signs)
+// is taken at midspan before it moves; nearer ones are counted back half a foot at a time.
+constexpr float kFarBeyond = 1.0e6f;
 
 bool design_mode(const ProblemState &st) { return st.da != 1; }
 
@@ -299,10 +302,9 @@ float bottom_plate_start(const ProblemState &st) {
       const float d = fmax - prev;
       const float ratio = d == 0.0f ? 0.0f : (fmax - fa) / d;
       const float xb = st.x[j] - ratio * (l / 20.0f);
-      // A start interpolated outside the half span (stresses falling between points, loads of
-      // odd signs) is held at the support or at midspan.
-      if (!(xb >= 0.0f)) return 0.0f;
-      return xb > l / 2.0f ? l / 2.0f : xb;
+      // A start interpolated before the support (loads of odd signs) is held at the support. One
+      // beyond midspan is kept: the deflection loop brings it back, or holds it at midspan.
+      return xb >= 0.0f ? xb : 0.0f;
     }
     prev = fmax;
   }
@@ -311,11 +313,23 @@ float bottom_plate_start(const ProblemState &st) {
 
 // Moves the bottom plate's start toward the support while the live-load deflection is too large.
 void lengthen_plates(ProblemState &st) {
+  const float half = st.length / 2.0f;
   for (int moves = 0; moves < kMaxPlateMoves; ++moves) {
-    const float xb = st.bottom_plate.x_begin;
-    if (!(st.defl_total > st.allowed_deflection) || !(xb > 0.0f)) return;
+    float xb = st.bottom_plate.x_begin;
+    if (!(st.defl_total > st.allowed_deflection) || !(xb > 0.0f)) break;
+    // While the start lies beyond midspan the bottom plate has no length: every station keeps the
+    // same section and the deflection cannot change, so those half-foot moves are counted off
+    // without laying the plates out. A start more than kFarBeyond past midspan is taken there.
+    if (xb - half > kFarBeyond) xb = half;
+    while (xb - 0.5f >= half && xb - 0.5f < xb) xb = xb - 0.5f;
     DLSELF(st);
     lay_out_plates(st, at_least(xb - 0.5f, 0.0f));
+    plate_loads_and_stations(st);
+  }
+  // The deflection passes with the start still beyond midspan: the bottom plate is left out.
+  if (st.bottom_plate.x_begin > half) {
+    DLSELF(st);
+    lay_out_plates(st, half);
     plate_loads_and_stations(st);
   }
 }

@@ -40,6 +40,7 @@ bool top_plate_step(ProblemState &st);
 float bottom_plate_start(const ProblemState &st);
 // While the live-load deflection exceeds the allowed one, moves the bottom cover plate's start
 // half a foot toward the support and lays the plates out again; stops once it starts at the support.
+// A start still beyond midspan when the deflection passes is put at midspan (no bottom plate).
 void lengthen_plates(ProblemState &st);
 
 } // namespace ss

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "deflection/deflection.h"
 #include "girder/sections.h"
 #include "girder/sizing.h"
 #include "girder_deck.h"
@@ -177,6 +179,28 @@ TEST(GirderPlateStart, StrongerSteelsRaiseTheFatigueAllowance) {
   EXPECT_EQ(bottom_plate_start(st), 0.0f);
   st.fs = 22.8f; // FS governs: (25 - 22.8)/2.5 of a twentieth before midspan
   EXPECT_NEAR(bottom_plate_start(st), 50.0f - 4.4f, 1e-4f);
+}
+
+// H class, FS 20, bottom fibre at 1/960 of I (12*M/960 = M/80 ksi). Up to k = 9 only dead load:
+// stress ratio 1, allowable min(20, 15/0.33) = 20, and 19.9 ksi at k = 9 stays under it. Midspan
+// carries live load alone: ratio 0, allowable 15, stress 1280/80 = 16 ksi reaches it. The
+// stress falls from 19.9 to 16, so the interpolation runs the other way: (16 - 15)/(16 - 19.9)
+// of a twentieth before midspan is 5/3.9 ft beyond it. The start is kept there; the deflection
+// loop brings it back inside the half span.
+TEST(GirderPlateStart, InterpolatedBeyondMidspanIsKept) {
+  ProblemState st;
+  st.beam_type = 4;
+  st.live_class = 1;
+  st.type_steel = 36;
+  st.fs = 20.0f;
+  st.length = 100.0f;
+  for (int j = 0; j <= 40; ++j) st.x[j] = 2.5f * static_cast<float>(j);
+  for (int k = 1; k <= 8; ++k) st.m_noncomp[2 * k] = 100.0f * static_cast<float>(k);
+  st.m_noncomp[18] = 1592.0f; // 19.9 ksi
+  st.m_live[10] = 1280.0f;    // 16 ksi
+  st.girder.steel[kWebFlanges].ybot = 1.0f;
+  st.girder.steel[kWebFlanges].inertia = 960.0f;
+  EXPECT_NEAR(bottom_plate_start(st), 50.0f + 5.0f / 3.9f, 1e-4f);
 }
 
 TEST(GirderDesign, FsNotGivenLeavesTheGirderUndesigned) {
@@ -367,6 +391,71 @@ TEST(GirderDeflectionLoop, TightLimitMovesThePlateStartByHalfFeet) {
   const float moved = start - st.bottom_plate.x_begin;
   EXPECT_GT(moved, 0.0f);
   EXPECT_EQ(moved * 2.0f, static_cast<float>(static_cast<int>(moved * 2.0f + 0.5f)));
+}
+
+// Live-load deflection of the designed 110 ft girder of `st` with the web-and-flanges inertia at
+// every station, and with the web-and-plates inertia at midspan only.
+std::pair<float, float> plain_and_midspan_plated(ProblemState st) {
+  for (int j = 0; j <= 39; ++j) st.i_steel[j] = st.girder.steel[kWebFlanges].inertia;
+  LLDEFL(st);
+  const float plain = st.defl_total;
+  st.i_steel[20] = st.girder.steel[kWebPlates].inertia;
+  LLDEFL(st);
+  return {plain, st.defl_total};
+}
+
+// A start beyond midspan (55 ft) leaves the bottom plate no length: every station has the plain
+// girder's section. The start moves back half a foot at a time from where it was found, 56.3,
+// 55.8, 55.3, to 54.8 ft, where the plates cover midspan and the deflection passes.
+TEST(GirderDeflectionLoop, StartBeyondMidspanMovesBackByHalfFeet) {
+  GirderProblem p;
+  p.fs = "20.";
+  auto run = run_girders(p.deck());
+  ASSERT_EQ(run.states.size(), 1u);
+  ProblemState st = run.states[0];
+  const auto [plain, plated] = plain_and_midspan_plated(st);
+  ASSERT_LT(plated, plain);
+  st.allowed_deflection = (plain + plated) / 2.0f;
+  st.bottom_plate.x_begin = 56.3f;
+  st.defl_total = plain; // what the layout from 56.3 ft gives
+  lengthen_plates(st);
+  EXPECT_EQ(st.bottom_plate.x_begin, ((56.3f - 0.5f) - 0.5f) - 0.5f);
+  EXPECT_EQ(st.top_plate.x_begin, st.bottom_plate.x_begin);
+  EXPECT_EQ(st.defl_total, plated);
+  EXPECT_EQ(st.i_steel[20], st.girder.steel[kWebPlates].inertia);
+  EXPECT_EQ(st.i_steel[19], st.girder.steel[kWebFlanges].inertia);
+
+  // Thousands of miles beyond: taken at midspan, then moved as usual.
+  st = run.states[0];
+  st.allowed_deflection = (plain + plated) / 2.0f;
+  st.bottom_plate.x_begin = 3.0e7f;
+  st.defl_total = plain;
+  lengthen_plates(st);
+  EXPECT_EQ(st.bottom_plate.x_begin, 54.5f);
+}
+
+// The plain girder passes with the start beyond midspan: the bottom plate is left out, its start
+// at midspan with no length, and no plate weight is added.
+TEST(GirderDeflectionLoop, StartBeyondMidspanThatPassesLeavesThePlateOut) {
+  GirderProblem p;
+  p.fs = "20.";
+  auto run = run_girders(p.deck());
+  ASSERT_EQ(run.states.size(), 1u);
+  ProblemState st = run.states[0];
+  const auto [plain, plated] = plain_and_midspan_plated(st);
+  st.allowed_deflection = plain;
+  st.bottom_plate.x_begin = 56.3f;
+  st.defl_total = plain;
+  lengthen_plates(st);
+  EXPECT_EQ(st.bottom_plate.x_begin, 55.0f);
+  EXPECT_EQ(st.bottom_plate.length, 0.0f);
+  EXPECT_EQ(st.top_plate.x_begin, 55.0f);
+  EXPECT_EQ(st.top_plate.length, 0.0f);
+  EXPECT_EQ(st.defl_total, plain);
+  EXPECT_EQ(st.i_steel[20], st.girder.steel[kWebFlanges].inertia);
+  ProblemState self = st; // the girder's own weight alone
+  DLSELF(self);
+  for (int j = 0; j <= 39; ++j) EXPECT_EQ(st.m_girder[j], self.m_girder[j]) << j;
 }
 
 // Decks no engineer would write still end with a report or a record for every problem.
