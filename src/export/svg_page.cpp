@@ -199,7 +199,9 @@ void Plot::axes(std::string_view title, std::string_view xlabel, std::string_vie
   const int xd = std::max(0, static_cast<int>(-std::floor(std::log10(xs) + 1e-9)));
   const int yd = std::max(0, static_cast<int>(-std::floor(std::log10(ys) + 1e-9)));
   std::string d;
-  const double n_x = std::floor((x1_ - x0_) / xs + 1e-6), n_y = std::floor((y1_ - y0_) / ys + 1e-6);
+  // About ten and five intervals by construction; the cap holds whatever the ranges.
+  const double n_x = std::min(std::floor((x1_ - x0_) / xs + 1e-6), 50.0);
+  const double n_y = std::min(std::floor((y1_ - y0_) / ys + 1e-6), 50.0);
   const double first_x = std::ceil(x0_ / xs - 1e-9) * xs, first_y = std::ceil(y0_ / ys - 1e-9) * ys;
   for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
     d += "M" + coord(px(first_x + i * xs)) + " " + coord(top_) + "V" + coord(top_ + height_);

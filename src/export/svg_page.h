@@ -71,7 +71,7 @@ public:
   // The rectangle (page units) and the value ranges it shows; y grows downward when `y_down`.
   Plot(Page &page, double left, double top, double width, double height, double x0, double x1, double y0,
        double y1, bool y_down = false);
-  // Widens [y0, y1] to hold 0 and every finite value, with a margin, rounded to ticks.
+  // Widens [y0, y1] to hold 0 and every finite value, rounded out to whole ticks.
   static void fit(const std::vector<std::vector<Point>> &curves, double &y0, double &y1);
 
   double px(double x) const;
@@ -89,9 +89,10 @@ public:
 
 private:
   Page &page_;
-  double left_, top_, width_, height_;
-  double x0_, x1_, y0_, y1_;
-  bool y_down_;
+  double left_, top_, width_, height_; // the plot rectangle, page units
+  double x0_, x1_;                     // span shown, ft
+  double y0_, y1_;                     // values shown, units of the diagram (K-FT., KIPS, in)
+  bool y_down_;                        // values grow downward (deflections)
 };
 
 } // namespace ss::svg
