@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "export/diagrams.h"
@@ -183,6 +184,19 @@ TEST_F(SampleDeckSvg, SectionSketchOfEachBeamType) {
   EXPECT_NE(t.find("ROW 2: "), std::string::npos);
   EXPECT_GE(count(t, "<circle"), 6);
   EXPECT_NE(t.find("resisting moment"), std::string::npos);
+}
+
+TEST(ExamplePages, WellFormedWithTheirCurves) {
+  std::vector<std::string> files;
+  for (const auto &e : std::filesystem::directory_iterator(std::string(SIMPLE_SPAN_EXAMPLES) + "/plots")) {
+    if (e.path().extension() != ".svg") continue;
+    files.push_back(e.path().string());
+    const std::string s = test::read_file(files.back());
+    EXPECT_EQ(count(s, "<polyline class=\"total\""), 3) << files.back();
+    EXPECT_NE(s.find("PROBLEM NUMBER"), std::string::npos) << files.back();
+  }
+  ASSERT_GE(files.size(), 6u); // one page per beam type at least
+  expect_well_formed(files);
 }
 
 TEST(TBeamResistingMoment, TheValuesTheReportPrints) {
