@@ -6,12 +6,13 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <functional>
+#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
 #include "driver/program.h"
 #include "export/csv_reader.h"
+#include "export/export.h"
 #include "export/export_run.h"
 #include "export/temp_dir.h"
 #include "support/run_deck.h"
@@ -139,23 +140,16 @@ TEST_F(Options, TheReportIsTheSameByteForByteOnEveryDeck) {
   }
 }
 
-// Processor time of one run, seconds.
-double cpu_seconds(const std::function<void()> &f) {
-  const std::clock_t c0 = std::clock();
-  f();
-  return static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
-}
-
 // 10,000 problems with both options: under 3 s of processor time in an optimised build, and the
 // files cost less than the report itself (sanitizer and debug builds run 400 problems, untimed).
-// The files go to memory when the machine has a memory file system: the time measured is the
-// program's, not the disk's. On a machine too loaded for the report alone to take under 2 s only
-// the cost of the files is held to its bound.
-TEST_F(Options, TenThousandProblemsStayFast) {
+// The time spent writing the files is measured inside the same run as the rest, so that a busy
+// machine (tests run in parallel) weighs on both alike; on a machine too busy for the report alone
+// to take under 2 s only that share is held to its bound. The files go to memory when the machine
+// has a memory file system: the time measured is the program's, not the disk's.
+TEST(LongRun, TenThousandProblemsStayFast) {
   std::error_code ec;
   const bool shm = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0;
   TempDir scratch(shm ? fs::path("/dev/shm") : fs::temp_directory_path());
-  fs::current_path(scratch.path());
   const std::string sample = read_file(std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck");
 #if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
   constexpr int kCopies = 1250; // 8 problems each, 7 of them designs
@@ -164,24 +158,35 @@ TEST_F(Options, TenThousandProblemsStayFast) {
 #endif
   std::string deck;
   for (int i = 0; i < kCopies; ++i) deck += sample;
-  write_file("big.deck", deck);
-  int status = -1;
-  const double plain = cpu_seconds([&] { status = run({"big.deck", "plain.out"}); });
-  ASSERT_EQ(status, 0) << err_.str();
-  const double with = cpu_seconds([&] {
-    status = run({"big.deck", "big.out", "--csv", "c", "--plot", "p"});
-  });
-  ASSERT_EQ(status, 0) << err_.str();
-  EXPECT_EQ(files_in("c", ".csv"), 7u * kCopies); // problem 7 of each copy has no results tables
-  EXPECT_EQ(files_in("p", ".svg"), 7u * kCopies);
-  EXPECT_TRUE(fs::exists("c/S001-" + std::to_string(kCopies) + ".csv"));
-  RecordProperty("report_only_cpu_seconds", std::to_string(plain));
-  RecordProperty("with_files_cpu_seconds", std::to_string(with));
-  fs::current_path(dir_.path());
+  Exporter exporter({scratch / "c", scratch / "p"});
+  ASSERT_EQ(exporter.prepare(), "");
+  std::istringstream in(deck);
+  std::ofstream out(scratch / "big.out", std::ios::binary);
+  Report report(out, "big.out");
+  DeckReader reader(in, "big.deck");
+  ProblemState st;
+  ss::Run r{st, report, reader};
+  std::clock_t in_files = 0;
+  r.results_printed = [&](const ProblemState &s) {
+    const std::clock_t c0 = std::clock();
+    exporter.results_printed(s);
+    in_files += std::clock() - c0;
+  };
+  const std::clock_t c0 = std::clock();
+  run_problems(r, program_routines(), fixed_stamp());
+  report.flush();
+  const double total = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+  const double files = static_cast<double>(in_files) / CLOCKS_PER_SEC;
+  EXPECT_EQ(exporter.error(), "");
+  EXPECT_EQ(files_in(scratch.path() / "c", ".csv"), 7u * kCopies); // problem 7 of each has no tables
+  EXPECT_EQ(files_in(scratch.path() / "p", ".svg"), 7u * kCopies);
+  EXPECT_TRUE(fs::exists(scratch.path() / "c" / ("S001-" + std::to_string(kCopies) + ".csv")));
+  RecordProperty("cpu_seconds", std::to_string(total));
+  RecordProperty("cpu_seconds_in_files", std::to_string(files));
 #if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(with, 2.0 * plain) << "report alone " << plain << " s, with the files " << with << " s";
-  if (plain < 2.0) {
-    EXPECT_LT(with, 3.0) << "report alone " << plain << " s";
+  EXPECT_LT(files, total - files) << "the files " << files << " s of " << total << " s";
+  if (total - files < 2.0) {
+    EXPECT_LT(total, 3.0) << "the files " << files << " s of " << total << " s";
   }
 #endif
 }
