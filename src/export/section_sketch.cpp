@@ -219,13 +219,12 @@ void section_sketch(svg::Page &page, const ProblemState &st, const SpanFrame &f,
   page.text(f.left + f.width, top, "ELEVATION ALONG THE SPAN, DEPTH EXAGGERATED", 10, "end");
   draw_elevation(page, s, f, top + 10, 60, depth);
   draw_cross_section(page, s, f.left, top + 94, 230, 1056 - 28 - (top + 94));
-  double y = top + 108;
   for (const BarGroup &b : s.bars) s.notes.push_back(b.label);
-  for (const std::string &note : s.notes) {
-    if (y > 1046) break;
-    page.text(f.left + 260, y, note, 10);
-    y += 13;
-  }
+  // Seven lines fit beside the cross-section; more (a T-beam of many rows) go in two columns.
+  const std::size_t per_column = s.notes.size() > 7 ? (s.notes.size() + 1) / 2 : 7;
+  for (std::size_t i = 0; i < s.notes.size() && i < 2 * per_column; ++i)
+    page.text(f.left + 260 + (i < per_column ? 0 : 220), top + 108 + 13 * static_cast<double>(i % per_column),
+              s.notes[i], 10);
 }
 
 } // namespace ss::exporting
