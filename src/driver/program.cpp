@@ -30,6 +30,24 @@ constexpr const char *kUsage =
 
 constexpr const char *kVersion = "simple-span 0.1.0\n";
 
+// True when args[i] is --csv DIR, --plot DIR, --csv=DIR or --plot=DIR: the directory goes into
+// `exports` and i is left at the last argument taken. `missing` names the option when the
+// directory is missing.
+bool export_option(const std::vector<std::string> &args, std::size_t &i, ExportOptions &exports,
+                   const char *&missing) {
+  const std::string &a = args[i];
+  const bool csv = a == "--csv" || a.rfind("--csv=", 0) == 0;
+  if (!csv && a != "--plot" && a.rfind("--plot=", 0) != 0) return false;
+  std::string &dir = csv ? exports.csv_dir : exports.plot_dir;
+  const std::size_t eq = a.find('=');
+  if (eq != std::string::npos)
+    dir = a.substr(eq + 1);
+  else
+    dir = i + 1 < args.size() ? args[++i] : std::string();
+  missing = dir.empty() ? (csv ? "--csv" : "--plot") : nullptr;
+  return true;
+}
+
 } // namespace
 
 int simple_span_main(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
@@ -41,15 +59,8 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
     const std::string &a = args[i];
     if (a == "--help") return out << kUsage, 0;
     if (a == "--version") return out << kVersion, 0;
-    if (std::string *dir = a == "--csv" ? &exports.csv_dir : a == "--plot" ? &exports.plot_dir : nullptr) {
-      if (i + 1 == args.size() || args[i + 1].empty())
-        return err << "simple-span: " << a << " needs a directory\n" << kUsage, 2;
-      *dir = args[++i];
-    } else if (a.rfind("--csv=", 0) == 0 || a.rfind("--plot=", 0) == 0) {
-      const std::size_t eq = a.find('=');
-      if (eq + 1 == a.size())
-        return err << "simple-span: " << a.substr(0, eq) << " needs a directory\n" << kUsage, 2;
-      (a[2] == 'c' ? exports.csv_dir : exports.plot_dir) = a.substr(eq + 1);
+    if (const char *missing = nullptr; export_option(args, i, exports, missing)) {
+      if (missing) return err << "simple-span: " << missing << " needs a directory\n" << kUsage, 2;
     } else if (a == "--overwrite")
       overwrite = true;
     else if (a.size() > 1 && a[0] == '-')
