@@ -200,7 +200,7 @@ void draw_cross_section(svg::Page &page, const Sketch &s, double left, double to
       page.circle(cx + x * k, top + b.y * k, r, "#b03a2e");
     }
   }
-  page.text(cx, top + hmax * k + 12, "AT MIDSPAN, SCALE 1:" + svg::number(96.0 / k, 0), 9, "middle");
+  page.text(cx, top + hmax * k + 12, "AT MIDSPAN, SCALE 1:" + svg::number(96.0 / k, 0), 10, "middle");
 }
 
 } // namespace
@@ -215,16 +215,16 @@ void section_sketch(svg::Page &page, const ProblemState &st, const SpanFrame &f,
     s = tbeam_sketch(st);
   double depth = 1;
   for (const Part &p : s.parts) depth = std::max(depth, p.y + p.h);
-  page.text(f.left, top, "SECTION", 13, "start", true);
-  page.text(f.left + f.width, top, "ELEVATION ALONG THE SPAN, DEPTH EXAGGERATED", 10, "end");
+  page.text(f.left, top, "SECTION", 14, "start", true);
+  page.text(f.left + f.width, top, "ELEVATION ALONG THE SPAN, DEPTH EXAGGERATED", 11, "end");
   draw_elevation(page, s, f, top + 10, 60, depth);
   draw_cross_section(page, s, f.left, top + 94, 230, 1056 - 28 - (top + 94));
   for (const BarGroup &b : s.bars) s.notes.push_back(b.label);
   // Seven lines fit beside the cross-section; more (a T-beam of many rows) go in two columns.
   const std::size_t per_column = s.notes.size() > 7 ? (s.notes.size() + 1) / 2 : 7;
   for (std::size_t i = 0; i < s.notes.size() && i < 2 * per_column; ++i)
-    page.text(f.left + 260 + (i < per_column ? 0 : 220), top + 108 + 13 * static_cast<double>(i % per_column),
-              s.notes[i], 10);
+    page.text(f.left + 250 + (i < per_column ? 0 : 230), top + 108 + 14 * static_cast<double>(i % per_column),
+              s.notes[i], 11);
 }
 
 } // namespace ss::exporting

@@ -208,19 +208,19 @@ void Plot::axes(std::string_view title, std::string_view xlabel, std::string_vie
   for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
     d += "M" + coord(left_) + " " + coord(py(first_y + i * ys)) + "H" + coord(left_ + width_);
   page_.path(d, grid);
-  page_.begin_group("font-size=\"10\" text-anchor=\"middle\"");
+  page_.begin_group("font-size=\"11\" text-anchor=\"middle\"");
   for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
-    page_.label(px(first_x + i * xs), top_ + height_ + 13, number(first_x + i * xs, xd));
+    page_.label(px(first_x + i * xs), top_ + height_ + 14, number(first_x + i * xs, xd));
   page_.end_group();
-  page_.begin_group("font-size=\"10\" text-anchor=\"end\"");
+  page_.begin_group("font-size=\"11\" text-anchor=\"end\"");
   for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
-    page_.label(left_ - 4, py(first_y + i * ys) + 3.5, number(first_y + i * ys, yd));
+    page_.label(left_ - 5, py(first_y + i * ys) + 4, number(first_y + i * ys, yd));
   page_.end_group();
   if (y0_ < 0 && y1_ > 0) page_.line(left_, py(0), left_ + width_, py(0), Style{"#000", 0.75});
   page_.rect(left_, top_, width_, height_, frame);
-  page_.text(left_, top_ - 24, title, 13, "start", true);
-  page_.text(left_ + width_ / 2, top_ + height_ + 28, xlabel, 11, "middle");
-  page_.text(left_ - 46, top_ + height_ / 2, ylabel, 11, "middle", false, -90);
+  page_.text(left_, top_ - 24, title, 14, "start", true);
+  page_.text(left_ + width_ / 2, top_ + height_ + 30, xlabel, 12, "middle");
+  page_.text(left_ - 50, top_ + height_ / 2, ylabel, 12, "middle", false, -90);
 }
 
 void Plot::curve(const std::vector<Point> &data, const Style &style, const char *cls) {
@@ -235,9 +235,9 @@ void Plot::legend(const std::vector<Entry> &entries) {
   // One row above the frame, right-aligned: sample line then label, entries side by side.
   double x = left_ + width_;
   for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-    const double text_w = 5.6 * static_cast<double>(it->label.size()); // about 10 px sans-serif
+    const double text_w = 6.1 * static_cast<double>(it->label.size()); // about 11 px sans-serif
     x -= text_w;
-    page_.text(x, top_ - 6, it->label, 10);
+    page_.text(x, top_ - 6, it->label, 11);
     page_.line(x - 26, top_ - 9.5, x - 4, top_ - 9.5, it->style);
     x -= 40;
   }
