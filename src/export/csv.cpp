@@ -7,9 +7,6 @@ namespace ss {
 
 namespace {
 
-using exporting::cell_f;
-using exporting::cell_i;
-
 const std::vector<std::string> kColumns = {"k",
                                            "x_ft",
                                            "M_girder_kft",
@@ -46,13 +43,6 @@ const std::vector<std::string> kColumns = {"k",
                                            "shear_range_kips",
                                            "connector_spacing_in"};
 
-// The governing-load letter the tables print; none for a code never set.
-std::string letter(LoadCode code) {
-  const char c = code_letter(code);
-  if (c <= ' ' || c > '~') return {};
-  return std::string(1, c);
-}
-
 // A field as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break.
 std::string quoted(const std::string &s) {
   if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
@@ -61,63 +51,84 @@ std::string quoted(const std::string &s) {
   return q + "\"";
 }
 
-void put_row(std::string &out, const std::vector<std::string> &cells) {
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i) out += ',';
-    out += quoted(cells[i]);
+// One row, cell by cell, straight into the text of the file.
+class Row {
+public:
+  explicit Row(std::string &out) : out_(out) {}
+  ~Row() { out_ += "\r\n"; }
+  void f(int d, float v) { exporting::append_cell_f(next(), d, v); }
+  void i(float v) { exporting::append_cell_i(next(), v); }
+  void text(const std::string &s) { next() += quoted(s); }
+  void empty(int n) {
+    for (int c = 0; c < n; ++c) next();
   }
-  out += "\r\n";
+
+private:
+  std::string &next() {
+    if (!first_) out_ += ',';
+    first_ = false;
+    return out_;
+  }
+  std::string &out_;
+  bool first_ = true;
+};
+
+// The governing-load letter the tables print; none for a code never set.
+std::string letter(LoadCode code) {
+  const char c = code_letter(code);
+  if (c <= ' ' || c > '~') return {};
+  return std::string(1, c);
 }
 
 // Moments (no support row in the table) and shears of twentieth point k.
-void load_cells(const ProblemState &st, int k, std::vector<std::string> &c) {
+void load_cells(const ProblemState &st, int k, Row &row) {
   const int j = 2 * k;
   if (k == 0) {
-    c.insert(c.end(), 9, std::string());
+    row.empty(9);
   } else {
     const float totnc = st.m_totnc[k]; // stored by the moments table as it printed it
     for (float v : {st.m_girder[j], st.m_pload[j], st.m_noncomp[j], totnc, st.m_comp[j], st.m_sidewalk[k],
                     st.m_live[k]})
-      c.push_back(cell_f(1, v));
-    c.push_back(letter(st.m_code[k]));
-    c.push_back(cell_f(1, st.m_rri[k]));
+      row.f(1, v);
+    row.text(letter(st.m_code[k]));
+    row.f(1, st.m_rri[k]);
   }
   const float totnc = (st.v_girder[j] + st.v_pload[j]) + st.v_noncomp[j];
   for (float v : {st.v_girder[j], st.v_pload[j], st.v_noncomp[j], totnc, st.v_comp[j], st.v_sidewalk_pos[k],
                   st.v_live_pos[k]})
-    c.push_back(cell_f(1, v));
-  c.push_back(letter(st.v_code[k]));
-  c.push_back(cell_f(1, st.v_rri[k]));
+    row.f(1, v);
+  row.text(letter(st.v_code[k]));
+  row.f(1, st.v_rri[k]);
 }
 
 // The stress row of twentieth point k, where the report has one.
-void stress_cells(const ProblemState &st, int k, std::vector<std::string> &c) {
+void stress_cells(const ProblemState &st, int k, Row &row) {
   if (k == 0 || !exporting::has_stress_table(st)) {
-    c.insert(c.end(), 8, std::string());
+    row.empty(8);
     return;
   }
   const tables::StressRow r = tables::stress_row(st, k);
-  c.push_back(cell_i(-r.top_min));
-  c.push_back(cell_i(-r.bot_min));
-  c.push_back(cell_i(r.concrete));
-  c.push_back(cell_i(-r.top_max));
-  c.push_back(cell_i(-r.bot_max));
-  c.push_back(cell_i(exporting::allowable_stress(st, k) * 1000.0f));
-  c.push_back(cell_f(3, r.top_min / r.top_max));
-  c.push_back(cell_f(3, r.bot_min / r.bot_max));
+  row.i(-r.top_min);
+  row.i(-r.bot_min);
+  row.i(r.concrete);
+  row.i(-r.top_max);
+  row.i(-r.bot_max);
+  row.i(exporting::allowable_stress(st, k) * 1000.0f);
+  row.f(3, r.top_min / r.top_max);
+  row.f(3, r.bot_min / r.bot_max);
 }
 
-void deflection_cells(const ProblemState &st, int k, std::vector<std::string> &c) {
+void deflection_cells(const ProblemState &st, int k, Row &row) {
   if (k == 0) {
-    c.insert(c.end(), 5, cell_f(3, 0.0f));
+    for (int c = 0; c < 5; ++c) row.f(3, 0.0f);
   } else {
     for (float v :
          {st.defl_girder[k], st.defl_pload[k], st.defl_noncomp[k], st.defl_totnc[k], st.defl_comp[k]})
-      c.push_back(cell_f(3, v));
+      row.f(3, v);
   }
   const float range = tables::shear_range(st, k);
-  c.push_back(cell_f(1, range));
-  c.push_back(cell_f(2, tables::connector_spacing(st, k, range)));
+  row.f(1, range);
+  row.f(2, tables::connector_spacing(st, k, range));
 }
 
 } // namespace
@@ -127,17 +138,17 @@ const std::vector<std::string> &csv_columns() { return kColumns; }
 std::string results_csv(const ProblemState &st) {
   std::string out;
   out.reserve(4096);
-  put_row(out, kColumns);
-  std::vector<std::string> c;
-  c.reserve(kColumns.size());
+  {
+    Row header(out);
+    for (const std::string &name : kColumns) header.text(name);
+  }
   for (int k = 0; k <= 10; ++k) {
-    c.clear();
-    c.push_back(std::to_string(k));
-    c.push_back(cell_f(3, st.x[2 * k]));
-    load_cells(st, k, c);
-    stress_cells(st, k, c);
-    deflection_cells(st, k, c);
-    put_row(out, c);
+    Row row(out);
+    row.text(std::to_string(k));
+    row.f(3, st.x[2 * k]);
+    load_cells(st, k, row);
+    stress_cells(st, k, row);
+    deflection_cells(st, k, row);
   }
   return out;
 }

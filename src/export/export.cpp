@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -66,12 +67,19 @@ std::string Exporter::unique_stem(const Word &number) {
 
 void Exporter::write(const std::string &dir, const std::string &file, const std::string &bytes) {
   if (!error_.empty()) return; // one diagnostic is enough; the report goes on regardless
-  const fs::path path = fs::path(dir) / file;
-  errno = 0;
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  if (f.is_open()) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (f.is_open()) f.close();
-  if (!f) error_ = "write error on " + path.string() + ": " + std::strerror(errno ? errno : EIO);
+  const std::string path = (fs::path(dir) / file).string();
+  // Plain system calls: thousands of small files, each written in one piece.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  int failure = fd < 0 ? errno : 0;
+  for (std::size_t done = 0; failure == 0 && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0)
+      done += static_cast<std::size_t>(n);
+    else if (n < 0 && errno != EINTR)
+      failure = errno;
+  }
+  if (fd >= 0 && ::close(fd) != 0 && failure == 0) failure = errno;
+  if (failure != 0) error_ = "write error on " + path + ": " + std::strerror(failure);
 }
 
 void Exporter::results_printed(const ProblemState &st) {

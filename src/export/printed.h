@@ -19,7 +19,9 @@ float allowable_stress(const ProblemState &st, int k);
 // An Fw.d value as the report rounds it, without the field width: no padding and never asterisks
 // for a finite value too wide for its column. Empty for an infinite or undefined value.
 std::string cell_f(int d, float value);
+void append_cell_f(std::string &out, int d, float value);
 // An integer field printed from a real (truncated toward zero), likewise unbounded in width.
 std::string cell_i(float value);
+void append_cell_i(std::string &out, float value);
 
 } // namespace ss::exporting
