@@ -1,6 +1,7 @@
 #include "driver/format.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -18,8 +19,21 @@ std::string right(int w, const std::string &s) {
 // The digits of |v| rounded to d decimals, halves away from zero, as "int.frac" with no
 // leading zero before the point ("" when the integer part is zero).
 std::string rounded_digits(double v, int d) {
-  // A float widened to double has an exact decimal expansion; print enough of it to decide the
-  // rounding from exact digits.
+  // Fast path: a float times 10^d (d <= 8) is exact in double (24 + 27 significant bits), so
+  // rounding that product half away from zero is the rounding of the exact value.
+  static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  if (d >= 0 && d <= 8 && v * kPow10[d] < 1e15) {
+    const double scaled = v * kPow10[d];
+    const double whole = std::floor(scaled);
+    const auto q = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5 ? 1u : 0u);
+    std::string digits = std::to_string(q);
+    if (digits.size() <= static_cast<std::size_t>(d))
+      digits.insert(0, static_cast<std::size_t>(d) - digits.size() + 1, '0');
+    std::string int_part = digits.substr(0, digits.size() - static_cast<std::size_t>(d));
+    if (int_part == "0") int_part.clear();
+    return int_part + "." + digits.substr(digits.size() - static_cast<std::size_t>(d));
+  }
+  // Otherwise print the exact decimal expansion of the value and round its digits.
   char buf[512];
   std::snprintf(buf, sizeof buf, "%.*f", d + 60, v);
   std::string s(buf);

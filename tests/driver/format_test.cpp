@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <sstream>
+#include <string>
 
 #include "driver/fatal.h"
 #include "driver/format.h"
@@ -97,6 +99,38 @@ TEST(Report, AFailedWriteIsAFatalError) {
   os.setstate(std::ios::badbit);
   Report r(os, "full.out");
   EXPECT_THROW(r.put(Line::cc(' ').text(2, "X")), FatalError);
+}
+
+} // namespace
+} // namespace ss
+
+namespace ss {
+namespace {
+
+// The fast rounding path agrees with rounding the exact decimal expansion digit by digit.
+TEST(FormatF, FastPathAgreesWithExactDigits) {
+  std::uint32_t seed = 12345;
+  for (int n = 0; n < 200000; ++n) {
+    seed = seed * 1664525u + 1013904223u;
+    const int d = static_cast<int>(seed % 9);
+    seed = seed * 1664525u + 1013904223u;
+    const float v = (static_cast<float>(seed % 2000000) - 1000000.0f) / static_cast<float>(1 << (seed % 17));
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", d + 60, std::fabs(static_cast<double>(v)));
+    // Half away from zero on the exact digits.
+    std::string s(buf);
+    const std::size_t point = s.find('.');
+    std::string digits = s.substr(0, point) + s.substr(point + 1, static_cast<std::size_t>(d));
+    const bool up = s[point + 1 + static_cast<std::size_t>(d)] >= '5';
+    long long q = std::stoll(digits) + (up ? 1 : 0);
+    std::string want = std::to_string(q);
+    if (want.size() <= static_cast<std::size_t>(d))
+      want.insert(0, static_cast<std::size_t>(d) - want.size() + 1, '0');
+    want.insert(want.size() - static_cast<std::size_t>(d), ".");
+    if (v < 0 && q != 0) want = "-" + want;
+    const std::string got = format_f(40, d, v);
+    ASSERT_EQ(got.substr(got.find_first_not_of(' ')), want) << v << " d=" << d;
+  }
 }
 
 } // namespace
