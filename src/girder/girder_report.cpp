@@ -4,6 +4,7 @@
 #include <string>
 
 #include "girder/sections.h"
+#include "tables/tables.h"
 
 namespace ss {
 
@@ -48,11 +49,6 @@ void transverse_stiffeners(ProblemState &st) {
     const float r = shear_root(v, aw);
     g.spacing[k] = web_is_stocky(tw, d, r) ? 0.0f : stiffener_spacing(11000.0f, tw, r, d);
   }
-}
-
-void page_header(Run &run) {
-  run.out.put(
-      Line::cc('1').text(20, "SIMPLE SPAN OUTPUT DATA PROBLEM NUMBER  ").a(60, 4, run.st.problem_number));
 }
 
 void girder_properties(Run &run) {
@@ -209,7 +205,7 @@ void girder_stiffeners(ProblemState &st) {
 }
 
 void print_girder(Run &run) {
-  page_header(run);
+  print_page_header(run);
   girder_properties(run);
   cover_plates(run);
   plates_properties(run);

@@ -141,22 +141,12 @@ void plate_loads_and_stations(ProblemState &st) {
     const float mt = plate_moment(x, tp.x_begin, tp.length, rt, wt);
     st.m_girder[j] = st.m_girder[j] + (mb + mt);
     const GirderSectionKind kind = section_at(x, tp, bp);
-    st.i_steel[j] = g.steel[kind].inertia;
-    st.i_n[j] = g.comp_n[kind].inertia;
-    st.i_3n[j] = g.comp_3n[kind].inertia;
+    const SteelSection &s = g.steel[kind];
+    store_section_at(st, j, s.inertia, s.ytop, s.ybot, g.comp_n[kind], g.comp_3n[kind]);
     if (j > 20) continue;
     const float past_b = x - bp.x_begin > 0.0f ? x - bp.x_begin : 0.0f;
     const float past_t = x - tp.x_begin > 0.0f ? x - tp.x_begin : 0.0f;
     st.v_girder[j] = st.v_girder[j] + ((rb - (2.0f * wb) * past_b) + (rt - (2.0f * wt) * past_t));
-    st.ytop_steel[j] = g.steel[kind].ytop;
-    st.ybot_steel[j] = g.steel[kind].ybot;
-    st.ytop_n[j] = g.comp_n[kind].ytop;
-    st.ybot_n[j] = g.comp_n[kind].ybot;
-    st.ytop_3n[j] = g.comp_3n[kind].ytop;
-    st.ybot_3n[j] = g.comp_3n[kind].ybot;
-    st.yconc_n[j] = g.comp_n[kind].yconc;
-    st.yconc_3n[j] = g.comp_3n[kind].yconc;
-    st.q_ratio[j] = g.comp_n[kind].q;
   }
   LLDEFL(st);
 }

@@ -2,13 +2,6 @@
 
 namespace ss {
 
-void print_page_header(Run &run) {
-  run.out.put(Line::cc('1')
-                  .text(20, "SIMPLE SPAN OUTPUT DATA PROBLEM")
-                  .text(51, " NUMBER  ")
-                  .a(60, 4, run.st.problem_number));
-}
-
 void print_row_number(Run &run) { run.out.put(Line::cc(' ').i(11, 3, run.st.rolled.chosen_row)); }
 
 void print_beam_properties(Run &run) {

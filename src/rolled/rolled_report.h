@@ -5,7 +5,6 @@
 
 namespace ss {
 
-void print_page_header(Run &run);          // new page, problem number
 void print_row_number(Run &run);           // the chosen row of the section table
 void print_beam_properties(Run &run);      // BEAM PROPERTIES
 void print_cover_plates(Run &run);         // COVER PLATES

@@ -128,20 +128,7 @@ void point_properties(ProblemState &st, int j) {
   const RolledState &r = st.rolled;
   const auto k =
       static_cast<std::size_t>(section_at(st.x[static_cast<std::size_t>(j)], st.top_plate, st.bottom_plate));
-  const auto u = static_cast<std::size_t>(j);
-  st.i_steel[u] = r.steel[k].inertia;
-  st.i_n[u] = r.comp_n[k].inertia;
-  st.i_3n[u] = r.comp_3n[k].inertia;
-  if (j > 20) return;
-  st.ytop_steel[u] = r.steel[k].ytop;
-  st.ybot_steel[u] = r.steel[k].ybot;
-  st.ytop_n[u] = r.comp_n[k].ytop;
-  st.ybot_n[u] = r.comp_n[k].ybot;
-  st.yconc_n[u] = r.comp_n[k].yconc;
-  st.ytop_3n[u] = r.comp_3n[k].ytop;
-  st.ybot_3n[u] = r.comp_3n[k].ybot;
-  st.yconc_3n[u] = r.comp_3n[k].yconc;
-  st.q_ratio[u] = r.comp_n[k].q;
+  store_section_at(st, j, r.steel[k].inertia, r.steel[k].ytop, r.steel[k].ybot, r.comp_n[k], r.comp_3n[k]);
 }
 
 std::int32_t shear_connectors(float a3, float fsd, float fc, float b, float t, float su) {

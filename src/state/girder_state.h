@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/section_properties.h"
+
 namespace ss {
 
 // The four steel cross-sections met along a plate girder.
@@ -29,15 +31,6 @@ struct SteelSection {
   float ybot = 0;    // in, from the neutral axis to the bottom of the bottom element (positive)
   float t_top = 0;   // in, thickness of the top element (flange or cover plate)
   float t_bot = 0;   // in, thickness of the bottom element
-};
-
-// One steel section acting with the deck slab, for one modular ratio r.
-struct CompositeSection {
-  float inertia = 0; // in^4, transformed section
-  float ytop = 0;    // in, top of steel from the composite neutral axis (negative)
-  float ybot = 0;    // in, bottom of steel from the composite neutral axis
-  float yconc = 0;   // in, top of concrete from the composite neutral axis, divided by r (negative)
-  float q = 0;       // 1/in, first moment of the transformed slab over the inertia (ratio n only)
 };
 
 struct GirderState {

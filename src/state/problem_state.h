@@ -169,4 +169,9 @@ struct ProblemState {
   TBeamState tbeam;
 };
 
+// Stores at fortieth point j the properties of the section standing there: the three inertias at
+// every j, the fibre distances and Q/I only for j <= 20.
+void store_section_at(ProblemState &st, int j, float steel_inertia, float steel_ytop, float steel_ybot,
+                      const CompositeSection &n, const CompositeSection &n3);
+
 } // namespace ss

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/section_properties.h"
+
 namespace ss {
 
 // The four steel cross-sections met along a cover-plated rolled beam.
@@ -29,14 +31,7 @@ struct RolledSteel {
   float ybot = 0;    // in, to the bottom of steel, a bottom plate included
 };
 
-// One steel section acting with the slab, for one modular ratio r (n or 3n).
-struct RolledComposite {
-  float inertia = 0; // in^4, transformed section
-  float ytop = 0;    // in, top of steel from the composite neutral axis (negative)
-  float ybot = 0;    // in, bottom of steel from the composite neutral axis
-  float yconc = 0;   // in, top of concrete from the composite neutral axis, divided by r
-  float q = 0;       // 1/in, first moment of the steel about the composite axis over the inertia (n)
-};
+using RolledComposite = CompositeSection;
 
 struct RolledState {
   // ---- the section under consideration ----

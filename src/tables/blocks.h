@@ -22,7 +22,6 @@ float shear_range(const ProblemState &st, int k);
 // Shear-connector spacing at twentieth point k for the given shear range, in (0 unless composite).
 float connector_spacing(const ProblemState &st, int k, float range);
 
-void print_page_header(Run &run);
 // Also stores the TOT.NC moments of twentieth points 1..10.
 void print_moments(Run &run);
 // Also clears the TOT.NC deflection total and may switch the allowable stress (cover-plated region).

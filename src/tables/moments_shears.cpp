@@ -32,11 +32,6 @@ void put_row(Run &run, int k, const LoadRow &r) {
 
 } // namespace
 
-void print_page_header(Run &run) {
-  run.out.put(
-      Line::cc('1').text(20, "SIMPLE SPAN OUTPUT DATA PROBLEM NUMBER  ").a(60, 4, run.st.problem_number));
-}
-
 void print_moments(Run &run) {
   ProblemState &st = run.st;
   run.out.put(Line::cc('0').text(24, "MOMENTS (K-FT.) AT SPAN 1/20 POINTS"));

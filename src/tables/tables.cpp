@@ -4,8 +4,13 @@
 
 namespace ss {
 
+void print_page_header(Run &run) {
+  run.out.put(
+      Line::cc('1').text(20, "SIMPLE SPAN OUTPUT DATA PROBLEM NUMBER  ").a(60, 4, run.st.problem_number));
+}
+
 void RESTAB(Run &run) {
-  tables::print_page_header(run);
+  print_page_header(run);
   RESTAB_moments(run);
 }
 

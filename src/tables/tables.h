@@ -6,6 +6,9 @@
 
 namespace ss {
 
+// The page header that opens the results pages and the designs' own pages: a new page with the
+// problem number.
+void print_page_header(Run &run);
 // Page header, moments table; unless the beam type is 6 the stress table and all of SHRTAB.
 void RESTAB(Run &run);
 // The same sequence without the page header (the rolled beam design prints it itself).
