@@ -9,7 +9,7 @@
 #include <string>
 
 #include "driver/driver.h"
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "driver/driver.h"
-#include "driver/fatal.h"
+#include "state/fatal.h"
 #include "export/csv.h"
 #include "export/svg.h"
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss {
 

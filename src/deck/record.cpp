@@ -1,7 +1,7 @@
 #include "deck/record.h"
 
 #include "deck/field.h"
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss {
 

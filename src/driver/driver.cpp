@@ -1,7 +1,7 @@
 #include "driver/driver.h"
 
 #include "driver/echo.h"
-#include "driver/fatal.h"
+#include "state/fatal.h"
 #include "loads/dead_loads.h"
 
 namespace ss {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss {
 

@@ -6,7 +6,7 @@
 #include "deck/record.h"
 #include "deck/records.h"
 #include "driver/driver.h"
-#include "driver/report.h"
+#include "report/report.h"
 
 namespace ss {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "driver/format.h"
+#include "report/format.h"
 
 namespace ss::exporting {
 

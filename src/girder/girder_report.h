@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss {
 

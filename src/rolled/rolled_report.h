@@ -1,7 +1,7 @@
 // The rolled beam design's own report blocks.
 #pragma once
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss {
 

@@ -1,7 +1,7 @@
 // The blocks of the results tables, in the order they are printed, and the values they compute.
 #pragma once
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss::tables {
 

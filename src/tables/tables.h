@@ -2,7 +2,7 @@
 // dead-load deflections with shear range and connector spacing, live-load deflections.
 #pragma once
 
-#include "driver/run.h"
+#include "run/run.h"
 
 namespace ss {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "driver/run.h"
+#include "run/run.h"
 #include "state/problem_state.h"
 
 namespace ss::tbeam {

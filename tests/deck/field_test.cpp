@@ -3,7 +3,7 @@
 
 #include "deck/field.h"
 #include "deck/record.h"
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "driver/format.h"
+#include "report/format.h"
 #include "export/csv_reader.h"
 #include "export/export_run.h"
 #include "support/run_deck.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 #include "export/csv.h"
 #include "export/svg.h"
 #include "support/run_deck.h"

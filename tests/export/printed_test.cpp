@@ -6,7 +6,7 @@
 #include <limits>
 #include <random>
 
-#include "driver/format.h"
+#include "report/format.h"
 #include "export/printed.h"
 
 namespace ss::exporting {

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "driver/program.h"
+#include "cli/program.h"
 #include "export/csv_reader.h"
 #include "export/export.h"
 #include "export/export_run.h"

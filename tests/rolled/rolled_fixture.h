@@ -6,8 +6,8 @@
 #include <string>
 
 #include "deck/deck_reader.h"
-#include "driver/report.h"
-#include "driver/run.h"
+#include "report/report.h"
+#include "run/run.h"
 #include "loads/dead_loads.h"
 #include "rolled/beampl.h"
 #include "rolled/section_table.h"

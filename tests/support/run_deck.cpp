@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss::test {
 

@@ -8,8 +8,8 @@
 
 #include "deck/deck_reader.h"
 #include "deflection/deflection.h"
-#include "driver/report.h"
-#include "driver/run.h"
+#include "report/report.h"
+#include "run/run.h"
 #include "state/problem_state.h"
 
 namespace ss::test {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 #include "support/run_deck.h"
 #include "tbeam/tbeam.h"
 #include "tbeam/tbeam_steps.h"

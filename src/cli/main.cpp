@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/program.h"
+#include "cli/program.h"
 
 int main(int argc, char **argv) {
   std::ios::sync_with_stdio(false);

@@ -1,6 +1,6 @@
-#include "driver/report.h"
+#include "report/report.h"
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss {
 

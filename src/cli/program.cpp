@@ -1,8 +1,8 @@
-#include "driver/program.h"
+#include "cli/program.h"
 
-#include "driver/fatal.h"
-#include "driver/setio.h"
-#include "driver/stamp.h"
+#include "state/fatal.h"
+#include "cli/setio.h"
+#include "cli/stamp.h"
 #include "export/export.h"
 
 namespace ss {

@@ -1,4 +1,4 @@
-#include "driver/format.h"
+#include "report/format.h"
 
 #include <cmath>
 #include <cstdint>

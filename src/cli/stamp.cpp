@@ -1,4 +1,4 @@
-#include "driver/stamp.h"
+#include "cli/stamp.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "driver/program.h"
-#include "driver/setio.h"
+#include "cli/program.h"
+#include "cli/setio.h"
 #include "support/run_deck.h"
 
 namespace ss::test {

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "driver/line.h"
+#include "report/line.h"
 
 namespace ss {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "deck/deck_reader.h"
-#include "driver/report.h"
+#include "report/report.h"
 #include "state/problem_state.h"
 
 namespace ss {

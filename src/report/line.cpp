@@ -1,6 +1,6 @@
-#include "driver/line.h"
+#include "report/line.h"
 
-#include "driver/format.h"
+#include "report/format.h"
 
 namespace ss {
 

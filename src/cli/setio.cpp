@@ -1,10 +1,10 @@
-#include "driver/setio.h"
+#include "cli/setio.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
-#include "driver/fatal.h"
+#include "state/fatal.h"
 
 namespace ss {
 

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "driver/fatal.h"
-#include "driver/format.h"
-#include "driver/line.h"
-#include "driver/report.h"
+#include "state/fatal.h"
+#include "report/format.h"
+#include "report/line.h"
+#include "report/report.h"
 
 namespace ss {
 namespace {
