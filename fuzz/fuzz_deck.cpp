@@ -12,9 +12,9 @@
 #include <string>
 
 #include "driver/driver.h"
-#include "state/fatal.h"
 #include "export/csv.h"
 #include "export/svg.h"
+#include "state/fatal.h"
 
 namespace {
 

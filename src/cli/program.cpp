@@ -1,9 +1,9 @@
 #include "cli/program.h"
 
-#include "state/fatal.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
 #include "export/export.h"
+#include "state/fatal.h"
 
 namespace ss {
 

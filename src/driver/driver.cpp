@@ -1,8 +1,8 @@
 #include "driver/driver.h"
 
 #include "driver/echo.h"
-#include "state/fatal.h"
 #include "loads/dead_loads.h"
+#include "state/fatal.h"
 
 namespace ss {
 

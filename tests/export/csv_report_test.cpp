@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "report/format.h"
 #include "export/csv_reader.h"
 #include "export/export_run.h"
+#include "report/format.h"
 #include "support/run_deck.h"
 
 namespace ss::test {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "state/fatal.h"
 #include "export/csv.h"
 #include "export/svg.h"
+#include "state/fatal.h"
 #include "support/run_deck.h"
 
 namespace ss::test {

@@ -6,8 +6,8 @@
 #include <limits>
 #include <random>
 
-#include "report/format.h"
 #include "export/printed.h"
+#include "report/format.h"
 
 namespace ss::exporting {
 namespace {

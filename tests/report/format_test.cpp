@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "state/fatal.h"
 #include "report/format.h"
 #include "report/line.h"
 #include "report/report.h"
+#include "state/fatal.h"
 
 namespace ss {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "deck/deck_reader.h"
-#include "report/report.h"
-#include "run/run.h"
 #include "loads/dead_loads.h"
+#include "report/report.h"
 #include "rolled/beampl.h"
 #include "rolled/section_table.h"
+#include "run/run.h"
 #include "state/problem_state.h"
 
 namespace ss::test {
