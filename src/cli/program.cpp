@@ -1,7 +1,9 @@
 #include "cli/program.h"
 
+#include "cli/options.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
+#include "cli/subcommands.h"
 #include "export/export.h"
 #include "state/fatal.h"
 
@@ -9,68 +11,40 @@ namespace ss {
 
 namespace {
 
-constexpr const char *kUsage =
-    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR]\n"
-    "\n"
-    "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
-    "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
-    "the answer to the overwrite question is Y.\n"
-    "\n"
-    "  --overwrite  replace an existing report without asking\n"
-    "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
-    "  --plot DIR   also write DIR/<problem number>.svg: moment, shear and deflection diagrams and\n"
-    "               a sketch of the section, one page per design\n"
-    "  --help       print this text\n"
-    "  --version    print the version\n"
-    "\n"
-    "A directory given to --csv or --plot is created when it does not exist. A problem number met\n"
-    "again (section alternatives, repeated numbers) gets -2, -3, ... in its file names.\n"
-    "\n"
-    "SOURCE_DATE_EPOCH, when set, gives the run date and time (UTC) printed in the report.\n";
-
 constexpr const char *kVersion = "simple-span 0.1.0\n";
+constexpr const char *kTryHelp = "Try 'simple-span --help' for the usage.\n";
 
-// True when args[i] is --csv DIR, --plot DIR, --csv=DIR or --plot=DIR: the directory goes into
-// `exports` and i is left at the last argument taken. `missing` names the option when the
-// directory is missing.
-bool export_option(const std::vector<std::string> &args, std::size_t &i, ExportOptions &exports,
-                   const char *&missing) {
-  const std::string &a = args[i];
-  const bool csv = a == "--csv" || a.rfind("--csv=", 0) == 0;
-  if (!csv && a != "--plot" && a.rfind("--plot=", 0) != 0) return false;
-  std::string &dir = csv ? exports.csv_dir : exports.plot_dir;
-  const std::size_t eq = a.find('=');
-  if (eq != std::string::npos)
-    dir = a.substr(eq + 1);
-  else
-    dir = i + 1 < args.size() ? args[++i] : std::string();
-  missing = dir.empty() ? (csv ? "--csv" : "--plot") : nullptr;
-  return true;
-}
+int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::ostream &err,
+             const DesignRoutines &routines);
 
 } // namespace
 
 int simple_span_main(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
                      std::ostream &err, const DesignRoutines &routines) {
-  std::vector<std::string> names;
-  bool overwrite = false;
-  ExportOptions exports;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string &a = args[i];
-    if (a == "--help") return out << kUsage, 0;
-    if (a == "--version") return out << kVersion, 0;
-    if (const char *missing = nullptr; export_option(args, i, exports, missing)) {
-      if (missing) return err << "simple-span: " << missing << " needs a directory\n" << kUsage, 2;
-    } else if (a == "--overwrite")
-      overwrite = true;
-    else if (a.size() > 1 && a[0] == '-')
-      return err << "simple-span: unknown option " << a << "\n" << kUsage, 2;
-    else
-      names.push_back(a);
+  const auto parsed = parse_args(args);
+  if (const auto *usage = std::get_if<UsageError>(&parsed))
+    return err << "simple-span: " << usage->message << "\n" << kTryHelp, 2;
+  const Invocation &inv = std::get<Invocation>(parsed);
+  switch (inv.command) {
+  case Invocation::Command::Help:
+    return out << usage_text(), 0;
+  case Invocation::Command::Version:
+    return out << kVersion, 0;
+  case Invocation::Command::Subcommand:
+    return find_subcommand(inv.subcommand)->run(inv.operands, in, out, err);
+  case Invocation::Command::Run:
+    break;
   }
-  if (names.size() == 1 || names.size() > 2 || (overwrite && names.empty())) return err << kUsage, 2;
+  return run_deck(inv.run, in, out, err, routines);
+}
+
+namespace {
+
+int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::ostream &err,
+             const DesignRoutines &routines) {
   std::optional<FileNames> given;
-  if (!names.empty()) given = FileNames{names[0], names[1], overwrite};
+  if (!opts.names.empty()) given = FileNames{opts.names[0], opts.names[1], opts.overwrite};
+  const ExportOptions &exports = opts.exports;
 
   // The directories are settled before the dialogue, so that a report is never replaced for a run
   // that cannot write its files.
@@ -103,5 +77,7 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
   if (!exporter.error().empty()) return err << "simple-span: " << exporter.error() << "\n", 1;
   return 0;
 }
+
+} // namespace
 
 } // namespace ss
