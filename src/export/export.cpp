@@ -3,13 +3,13 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 #include "export/csv.h"
 #include "export/svg.h"
+#include "export/write_file.h"
 
 namespace ss {
 
@@ -67,19 +67,8 @@ std::string Exporter::unique_stem(const Word &number) {
 
 void Exporter::write(const std::string &dir, const std::string &file, const std::string &bytes) {
   if (!error_.empty()) return; // one diagnostic is enough; the report goes on regardless
-  const std::string path = (fs::path(dir) / file).string();
-  // Plain system calls: thousands of small files, each written in one piece.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  int failure = fd < 0 ? errno : 0;
-  for (std::size_t done = 0; failure == 0 && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0)
-      done += static_cast<std::size_t>(n);
-    else if (n < 0 && errno != EINTR)
-      failure = errno;
-  }
-  if (fd >= 0 && ::close(fd) != 0 && failure == 0) failure = errno;
-  if (failure != 0) error_ = "write error on " + path + ": " + std::strerror(failure);
+  const std::string failure = write_file_atomically((fs::path(dir) / file).string(), bytes);
+  if (!failure.empty()) error_ = failure;
 }
 
 void Exporter::results_printed(const ProblemState &st) {
