@@ -1,5 +1,7 @@
 #include "driver/driver.h"
 
+#include <optional>
+
 #include "driver/echo.h"
 #include "loads/dead_loads.h"
 #include "state/fatal.h"
@@ -29,21 +31,32 @@ void tbeam(Run &run, const DesignRoutines &r) {
   if (status == 2) throw ProblemError{5};
 }
 
-// Steps 1-5: seek the title record, print the title block, read the continuations and the span.
-void read_title_and_span(Run &run, const RunStamp &stamp) {
-  ProblemState &st = run.st;
-  Record title = run.deck.read();
+// The next record of the deck, the one the problem expects as `what`.
+Record next(Run &run, const char *what) {
+  run.reading = what;
+  return run.deck.read();
+}
+
+// Step 1: seek the title record (EndOfDeck when there is none left).
+Record seek_title(Run &run) {
+  Record title = next(run, "title record");
   while (title.column(1) != '*') title = run.deck.read();
+  return title;
+}
+
+// Steps 2-5: print the title block, read the continuations and the span.
+void read_title_and_span(Run &run, const Record &title, const RunStamp &stamp) {
+  ProblemState &st = run.st;
   read_title(title, st);
   print_title_block(run.out, st, stamp);
   if (title.text(2, 3) != "B04") throw ProblemError{1};
   Record last = title;
   while (last.text(65, 4) == "CONT") {
-    last = run.deck.read();
+    last = next(run, "title continuation record");
     print_continuation(run.out, last);
     if (last.column(1) != '*') throw ProblemError{1};
   }
-  const Record span = run.deck.read();
+  const Record span = next(run, "span record");
   const std::int32_t type = read_span(span, st);
   print_span_data(run.out, st);
   if (type != 1) throw ProblemError{1};
@@ -58,7 +71,7 @@ void read_loads(Run &run) {
     print_load_heading(run.out);
     const auto records = static_cast<std::int32_t>(0.25f * static_cast<float>(st.npl) + 0.999f);
     for (std::int32_t n = 1; n <= records; ++n) {
-      const Record rec = run.deck.read();
+      const Record rec = next(run, "concentrated-load record");
       const LoadRecord loads = read_load_record(rec, n, st);
       print_load_line(run.out, loads);
       if (loads.type != 20 + n) throw ProblemError{2};
@@ -98,12 +111,12 @@ std::int32_t beam_type_of(const Word &code) {
 // Step 10: the section record and, but for "RB", the slab and cover-plate record.
 void read_section(Run &run) {
   ProblemState &st = run.st;
-  const Record section = run.deck.read();
+  const Record section = next(run, "section record");
   const std::int32_t type = read_section_record(section, st);
   print_beam_data(run.out, st);
   if (type != 3) throw ProblemError{3};
   if (st.beam_type == 1) return;
-  const Record slab = run.deck.read();
+  const Record slab = next(run, "slab and cover-plate record");
   const std::int32_t slab_type = read_slab_record(slab, st);
   if (st.beam_type == 3 || st.beam_type == 5) print_composite_slab(run.out, st);
   print_cover_plates(run.out, st);
@@ -155,9 +168,9 @@ void section_alternatives(Run &run, const DesignRoutines &r) {
   }
 }
 
-void run_problem(Run &run, const DesignRoutines &r, const RunStamp &stamp) {
+void run_problem(Run &run, const Record &title, const DesignRoutines &r, const RunStamp &stamp) {
   ProblemState &st = run.st;
-  read_title_and_span(run, stamp);
+  read_title_and_span(run, title, stamp);
   if (st.length <= 0.0f || st.dfm <= 0.0f) st.beam_code = make_word("RM");
   if (word_is(st.beam_code, "RM")) return tbeam(run, r);
   if (st.e > 0.0f) st.e = st.e / 0.012f;
@@ -171,21 +184,69 @@ void run_problem(Run &run, const DesignRoutines &r, const RunStamp &stamp) {
   section_alternatives(run, r);
 }
 
+// The routines, each design pass counted in `designs`.
+DesignRoutines counting(const DesignRoutines &r, int &designs) {
+  DesignRoutines c = r;
+  c.beampl = [&r, &designs](Run &run, std::int32_t &status) { ++designs, r.beampl(run, status); };
+  c.plateg = [&r, &designs](Run &run) { ++designs, r.plateg(run); };
+  c.tbeam = [&r, &designs](Run &run, std::int32_t &status) { ++designs, r.tbeam(run, status); };
+  return c;
+}
+
+std::string trimmed(const Word &w) {
+  const std::string s(w.begin(), w.end());
+  const std::size_t first = s.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The diagnostic of a malformed field with the record the problem expected there, and why a
+// problem that names no T-beam reads T-beam records.
+std::string in_context(const std::string &what, const Run &run) {
+  const ProblemState &st = run.st;
+  std::string s = what + "; while reading the " + run.reading + " of problem " + trimmed(st.problem_number);
+  if (std::string(run.reading).rfind("T-beam", 0) == 0) {
+    if (st.length <= 0.0f)
+      s += "; a LENGTH of zero or less sends a problem to the T-beam records";
+    else if (st.dfm <= 0.0f)
+      s += "; a D.F.M. of zero or less sends a problem to the T-beam records";
+  }
+  return s;
+}
+
+void ended(const Run &run, ProblemOutcome::Kind kind, std::int32_t code = 0) {
+  if (run.problem_ended) run.problem_ended({kind, code, trimmed(run.st.problem_number)});
+}
+
 } // namespace
 
 void run_problems(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
-  try {
-    for (;;) {
-      try {
-        run_problem(run, routines, stamp);
-      } catch (const ProblemError &e) {
-        print_error(run.out, e.code, run.st.problem_number);
-      } catch (const SectionUnavailable &) {
-        print_unavailable(run.out, run.st.problem_number);
-      }
+  using Kind = ProblemOutcome::Kind;
+  int designs = 0;
+  const DesignRoutines counted = counting(routines, designs);
+  for (;;) {
+    std::optional<Record> title;
+    try {
+      title = seek_title(run);
+    } catch (const EndOfDeck &) {
+      return; // the end of the deck between problems ends the run normally
     }
-  } catch (const EndOfDeck &) {
-    // The end of the deck ends the run normally, at whatever record it is met.
+    designs = 0;
+    try {
+      run_problem(run, *title, counted, stamp);
+      ended(run, designs > 0 ? Kind::Designed : Kind::NotDesigned);
+    } catch (const ProblemError &e) {
+      print_error(run.out, e.code, run.st.problem_number);
+      ended(run, Kind::Error, e.code);
+    } catch (const SectionUnavailable &) {
+      print_unavailable(run.out, run.st.problem_number);
+      ended(run, Kind::Unavailable);
+    } catch (const EndOfDeck &) {
+      // The end of the deck inside a problem ends the run as well, at whatever record it is met.
+      return ended(run, Kind::CutShort);
+    } catch (const FatalError &e) {
+      if (std::string(e.what()).rfind("input conversion error", 0) != 0) throw;
+      throw FatalError(in_context(e.what(), run));
+    }
   }
 }
 

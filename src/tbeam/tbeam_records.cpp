@@ -140,6 +140,7 @@ std::int32_t read_tbeam_records(Run &run) {
   ProblemState &st = run.st;
   TBeamState &tb = st.tbeam;
 
+  run.reading = "T-beam section record";
   const Record rec = run.deck.read();
   const std::int32_t type = rec.i(1, 1);
   tb.n_tensile = rec.f(2, 2, 0);
@@ -158,6 +159,7 @@ std::int32_t read_tbeam_records(Run &run) {
   if (type != 3) return kTBeamRejected;
 
   if (tb.rows >= 3) {
+    run.reading = "T-beam bar rows record";
     const Record rows = run.deck.read();
     const std::int32_t rows_type = rows.i(1, 1);
     for (int r = 3; r <= kMaxBarRows; ++r)
