@@ -10,23 +10,37 @@ namespace ss {
 namespace {
 
 constexpr const char *kUsage =
-    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR]\n"
+    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR] [--strict] [--quiet]\n"
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
-    "the answer to the overwrite question is Y.\n"
+    "the answer to the overwrite question is Y, and never when it is the deck itself. The report\n"
+    "is written under a temporary name and renamed when the run ends, so an interrupted or failed\n"
+    "run leaves the previous REPORT as it was. \"-\" as DECK reads standard input, as REPORT\n"
+    "writes standard output.\n"
     "\n"
-    "  --overwrite  replace an existing report without asking\n"
+    "  --overwrite  replace an existing report (and files in the --csv and --plot directories)\n"
+    "               without asking\n"
     "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
     "  --plot DIR   also write DIR/<problem number>.svg: moment, shear and deflection diagrams and\n"
     "               a sketch of the section, one page per design\n"
+    "  --strict     exit status 3 when a problem ends in an error or unavailable line, or the\n"
+    "               deck holds no problem\n"
+    "  --quiet      no line on standard error at the end of a run in which a problem did not\n"
+    "               complete\n"
     "  --help       print this text\n"
     "  --version    print the version\n"
     "\n"
-    "A directory given to --csv or --plot is created when it does not exist. A problem number met\n"
-    "again (section alternatives, repeated numbers) gets -2, -3, ... in its file names.\n"
+    "A directory given to --csv or --plot is created when it does not exist; a file in it is\n"
+    "replaced only with the report's consent. A problem number met again (section alternatives,\n"
+    "repeated numbers) gets -2, -3, ... in its file names.\n"
     "\n"
-    "SOURCE_DATE_EPOCH, when set, gives the run date and time (UTC) printed in the report.\n";
+    "SOURCE_DATE_EPOCH, when set, gives the run date and time (UTC) printed in the report: a plain\n"
+    "non-negative decimal number of seconds, anything else is refused.\n"
+    "\n"
+    "Exit status: 0 at the end of the deck, 1 after a diagnostic (a file that cannot be read or\n"
+    "written, a malformed field, an interrupted run), 2 for a wrong command line, 3 with --strict\n"
+    "when a problem did not complete or the deck held no problem.\n";
 
 // CLI11's message for a missing option value names the value's type; say it in words.
 std::string usage_message(const CLI::ParseError &e) {
@@ -37,8 +51,7 @@ std::string usage_message(const CLI::ParseError &e) {
     if (option == "--csv" || option == "--plot") return option + " needs a directory";
     return option + " needs a value";
   }
-  if (dynamic_cast<const CLI::ExtrasError *>(&e))
-    return "unknown option " + what.substr(what.find(':') + 2);
+  if (dynamic_cast<const CLI::ExtrasError *>(&e)) return "unknown option " + what.substr(what.find(':') + 2);
   return what;
 }
 
@@ -71,6 +84,8 @@ std::variant<Invocation, UsageError> parse_args(const std::vector<std::string> &
   app.add_flag("--version", version);
   RunOptions &run = inv.run;
   app.add_flag("--overwrite", run.overwrite);
+  app.add_flag("--strict", run.strict);
+  app.add_flag("--quiet", run.quiet);
   app.add_option("--csv", run.exports.csv_dir)->type_name("DIR");
   app.add_option("--plot", run.exports.plot_dir)->type_name("DIR");
   app.add_option("names", run.names);

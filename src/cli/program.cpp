@@ -1,10 +1,13 @@
 #include "cli/program.h"
 
+#include "cli/export_check.h"
 #include "cli/options.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
 #include "cli/subcommands.h"
+#include "driver/outcomes.h"
 #include "export/export.h"
+#include "export/write_file.h"
 #include "state/fatal.h"
 
 namespace ss {
@@ -40,42 +43,86 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
 
 namespace {
 
-int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::ostream &err,
-             const DesignRoutines &routines) {
+int fail(std::ostream &err, const std::string &message) {
+  err << "simple-span: " << message << "\n";
+  return 1;
+}
+
+// Dialogue, date and the check of the files the run would replace: false (with the exit status in
+// `status`) when the run stops before its first problem.
+bool set_up(const RunOptions &opts, Console con, std::ostream &err, const DesignRoutines &routines,
+            Exporter &exporter, Units &units, RunStamp &stamp, int &status) {
   std::optional<FileNames> given;
   if (!opts.names.empty()) given = FileNames{opts.names[0], opts.names[1], opts.overwrite};
-  const ExportOptions &exports = opts.exports;
+  try {
+    stamp = current_stamp(); // one date and time for the whole run
+    if (!SETIO(con, given, units)) {
+      status = given ? fail(err, "the report " + given->report +
+                                     " exists and was not replaced: --overwrite "
+                                     "replaces it")
+                     : 0;
+      return false;
+    }
+  } catch (const FatalError &e) {
+    status = fail(err, e.what());
+    return false;
+  }
+  if (!opts.exports.any()) return true;
+  exporter.protect(units.consent, units.deck_name);
+  const std::string refused = first_refused_file(exporter, opts.exports, units, routines);
+  if (refused.empty()) return true;
+  units.report.abandon();
+  status = fail(err, refused);
+  return false;
+}
 
+// The line on standard error at the end of a run in which a problem did not complete, and the
+// exit status.
+int end_of_run(const RunOptions &opts, const OutcomeTally &tally, const std::string &deck,
+               std::ostream &err) {
+  if (!opts.quiet && tally.problems() == 0)
+    err << "simple-span: no problem found in " << deck << " (no record with B04 in columns 2-4)\n";
+  else if (!opts.quiet && tally.any_incomplete())
+    err << "simple-span: " << tally.summary() << "\n";
+  return opts.strict && (tally.problems() == 0 || tally.any_failed()) ? 3 : 0;
+}
+
+int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::ostream &err,
+             const DesignRoutines &routines) {
   // The directories are settled before the dialogue, so that a report is never replaced for a run
   // that cannot write its files.
-  Exporter exporter(exports);
-  if (const std::string problem = exporter.prepare(); !problem.empty())
-    return err << "simple-span: " << problem << "\n", 1;
-
-  const RunStamp stamp = current_stamp(); // one date and time for the whole run
+  Exporter exporter(opts.exports);
+  if (const std::string problem = exporter.prepare(); !problem.empty()) return fail(err, problem);
   Units units;
-  try {
-    if (!SETIO(Console{in, out}, given, units)) return given ? 1 : 0;
-  } catch (const FatalError &e) {
-    err << "simple-span: " << e.what() << "\n";
-    return 1;
-  }
-  Report report(units.report, units.report_name);
-  DeckReader deck(units.deck, units.deck_name);
+  RunStamp stamp;
+  if (int status = 0; !set_up(opts, Console{in, out}, err, routines, exporter, units, stamp, status))
+    return status;
+  set_interrupt_message("simple-span: interrupted: the report " + units.report_name +
+                        (units.report.replaces() ? " is as it was before the run" : " is incomplete") +
+                        "; no file is left half-written\n");
+  Report report(units.report.stream(), units.report_name);
+  DeckReader deck(*units.deck, units.deck_name);
   ProblemState st;
+  OutcomeTally tally;
   Run run{st, report, deck};
-  if (exports.any())
+  run.problem_ended = [&tally](const ProblemOutcome &o) { tally.add(o); };
+  if (opts.exports.any())
     run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
+  std::string fatal;
   try {
     run_problems(run, routines, stamp);
-    report.flush();
   } catch (const FatalError &e) {
-    units.report.flush(); // the report keeps every line written before the fault
-    err << "simple-span: " << e.what() << "\n";
-    return 1;
+    fatal = e.what(); // the report keeps every line written before the fault
   }
-  if (!exporter.error().empty()) return err << "simple-span: " << exporter.error() << "\n", 1;
-  return 0;
+  try {
+    report.flush();
+  } catch (const FatalError &) { // said by finish()
+  }
+  // A failed write of the report is said once, by finish(), which leaves the old report in place.
+  if (const std::string unwritten = units.report.finish(); !unwritten.empty()) return fail(err, unwritten);
+  if (!fatal.empty()) return fail(err, fatal);
+  if (!exporter.error().empty()) return fail(err, exporter.error());
+  return end_of_run(opts, tally, units.deck_name, err);
 }
 
 } // namespace

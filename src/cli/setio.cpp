@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "state/fatal.h"
 
@@ -60,6 +61,41 @@ bool may_overwrite(Console con) {
                    std::strerror(err));
 }
 
+// Whether two names stand for one file (links, symbolic or hard, included).
+bool same_file(const std::string &a, const std::string &b) {
+  struct stat sa {
+  }, sb{};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
+void open_deck(Console con, const std::string &name, Units &units) {
+  units.deck_name = name;
+  if (name == "-") {
+    units.deck = &con.in;
+    return;
+  }
+  errno = 0;
+  units.deck_file.open(name, std::ios::binary);
+  if (!units.deck_file.is_open() || std::filesystem::is_directory(name))
+    open_error(5, name, errno ? errno : EISDIR);
+}
+
+// Settles whether an existing report may be replaced; false when it may not.
+bool replace_allowed(Console con, const std::optional<FileNames> &names, const std::string &report,
+                     Units &units) {
+  if (report == "-" || !exists(report)) return true;
+  if (units.deck_name != "-" && same_file(units.deck_name, report))
+    throw FatalError("the report " + report + " is the deck " + units.deck_name +
+                     " itself: give the report another name");
+  if (names && names->overwrite) return units.consent = true;
+  if (units.deck_name == "-")
+    throw FatalError("the report " + report +
+                     " exists and the overwrite question cannot be asked while the deck is read from "
+                     "standard input: --overwrite replaces it");
+  return units.consent = may_overwrite(con);
+}
+
 } // namespace
 
 std::string dialogue_name(const std::string &line) {
@@ -81,19 +117,13 @@ bool SETIO(Console con, const std::optional<FileNames> &names, Units &units) {
   }
   deck = non_blank(con, *deck, 5);
   if (!deck) return false;
-  errno = 0;
-  units.deck.open(*deck);
-  if (!units.deck.is_open() || std::filesystem::is_directory(*deck))
-    open_error(5, *deck, errno ? errno : EISDIR);
-  units.deck_name = *deck;
+  open_deck(con, *deck, units);
   // The report's name is settled before the existence test, so a name given at the blank-name
   // question is protected like any other.
   report = non_blank(con, *report, 6);
   if (!report) return false;
-  if (exists(*report) && !(names && names->overwrite) && !may_overwrite(con)) return false;
-  errno = 0;
-  units.report.open(*report, std::ios::binary | std::ios::trunc);
-  if (!units.report.is_open()) open_error(6, *report, errno ? errno : EACCES);
+  if (!replace_allowed(con, names, *report, units)) return false;
+  if (const int e = units.report.open(*report, con.out)) open_error(6, *report, e);
   units.report_name = *report;
   return true;
 }

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <string>
 
+#include "cli/report_file.h"
+
 namespace ss {
 
 struct Console {
@@ -23,15 +25,22 @@ struct FileNames {
 };
 
 struct Units {
-  std::ifstream deck;   // unit 5
-  std::ofstream report; // unit 6
+  Units() = default;
+  Units(const Units &) = delete;
+  Units &operator=(const Units &) = delete;
+
+  std::ifstream deck_file;
+  std::istream *deck = &deck_file; // unit 5: the deck file, or the console input for "-"
+  ReportFile report;               // unit 6
   std::string deck_name;
   std::string report_name;
+  bool consent = false; // existing files may be replaced (--overwrite, or Y to the question)
 };
 
 // Opens both units; false when the run ends quietly (end of console input, or the user would not
 // have an existing report replaced: "EXITING PROGRAM"). Throws FatalError when a file cannot be
-// opened. With `names`, nothing is asked about the names.
+// opened, and when the report would be the deck itself (the same file by any name). With `names`,
+// nothing is asked about the names; "-" names the console input (deck) or output (report).
 bool SETIO(Console con, const std::optional<FileNames> &names, Units &units);
 
 // A name as the dialogue takes it: the first 35 characters, trailing blanks dropped.

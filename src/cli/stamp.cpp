@@ -2,6 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "state/fatal.h"
 
 namespace ss {
 
@@ -16,13 +20,35 @@ RunStamp make_stamp(const std::tm &t) {
   return {date, time};
 }
 
+namespace {
+
+// The value of SOURCE_DATE_EPOCH as a time: a plain decimal count of seconds, no sign, no blanks,
+// within what the clock and the calendar hold.
+std::optional<std::time_t> epoch_seconds(const std::string &text) {
+  if (text.empty() || text.size() > 18) return std::nullopt;
+  long long v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+  }
+  const auto when = static_cast<std::time_t>(v);
+  std::tm t{};
+  if (static_cast<long long>(when) != v || !gmtime_r(&when, &t)) return std::nullopt;
+  return when;
+}
+
+} // namespace
+
 RunStamp current_stamp() {
   std::tm t{};
   if (const char *epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-    char *end = nullptr;
-    const long long v = std::strtoll(epoch, &end, 10);
-    const std::time_t when = static_cast<std::time_t>(v);
-    if (end != epoch && *end == '\0' && gmtime_r(&when, &t)) return make_stamp(t);
+    const auto when = epoch_seconds(epoch);
+    if (!when)
+      throw FatalError(std::string("SOURCE_DATE_EPOCH=") + epoch +
+                       " is not a number of seconds since 1970-01-01 00:00 UTC (a plain non-negative "
+                       "decimal integer)");
+    gmtime_r(&*when, &t);
+    return make_stamp(t);
   }
   const std::time_t now = std::time(nullptr);
   localtime_r(&now, &t);

@@ -10,7 +10,8 @@ namespace ss {
 // "07-DEC-26" and "13:05:09" from a broken-down time.
 RunStamp make_stamp(const std::tm &t);
 
-// From SOURCE_DATE_EPOCH (UTC) when it is set to a number, else the local clock.
+// From SOURCE_DATE_EPOCH (UTC) when it is set, else the local clock. Throws FatalError naming the
+// variable when it is set to anything but a plain non-negative decimal count of seconds.
 RunStamp current_stamp();
 
 } // namespace ss

@@ -65,16 +65,37 @@ std::string Exporter::unique_stem(const Word &number) {
   return stem;
 }
 
-void Exporter::write(const std::string &dir, const std::string &file, const std::string &bytes) {
+void Exporter::protect(bool may_replace, const std::string &deck) {
+  may_replace_ = may_replace;
+  deck_ = deck;
+}
+
+std::string Exporter::refusal(const std::string &file) const {
+  std::error_code ec;
+  if (!fs::exists(file, ec)) return {};
+  if (!deck_.empty() && fs::equivalent(file, deck_, ec))
+    return file + " would be the deck " + deck_ + " itself: not written";
+  if (!may_replace_) return file + " exists: --overwrite (or Y to the overwrite question) replaces it";
+  return {};
+}
+
+std::vector<std::string> Exporter::claim_files(const Word &number) {
+  const std::string stem = unique_stem(number);
+  std::vector<std::string> files;
+  if (!options_.csv_dir.empty()) files.push_back((fs::path(options_.csv_dir) / (stem + ".csv")).string());
+  if (!options_.plot_dir.empty()) files.push_back((fs::path(options_.plot_dir) / (stem + ".svg")).string());
+  return files;
+}
+
+void Exporter::write(const std::string &file, const std::string &bytes) {
   if (!error_.empty()) return; // one diagnostic is enough; the report goes on regardless
-  const std::string failure = write_file_atomically((fs::path(dir) / file).string(), bytes);
-  if (!failure.empty()) error_ = failure;
+  error_ = refusal(file);
+  if (error_.empty()) error_ = write_file_atomically(file, bytes);
 }
 
 void Exporter::results_printed(const ProblemState &st) {
-  const std::string stem = unique_stem(st.problem_number);
-  if (!options_.csv_dir.empty()) write(options_.csv_dir, stem + ".csv", results_csv(st));
-  if (!options_.plot_dir.empty()) write(options_.plot_dir, stem + ".svg", results_svg(st));
+  for (const std::string &file : claim_files(st.problem_number))
+    write(file, file.ends_with(".csv") ? results_csv(st) : results_svg(st));
   ++written_;
 }
 

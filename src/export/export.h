@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "state/problem_state.h"
 
@@ -31,6 +32,13 @@ public:
 
   // Prepares both directories; the first problem found, empty when both can be written.
   std::string prepare() const;
+  // Whether an existing file may be replaced (the report's consent), and the deck, which is never
+  // written over. Without consent an existing file is left as it is and the run fails.
+  void protect(bool may_replace, const std::string &deck);
+  // The files the next design's results go to (CSV first, then SVG), its stem now taken.
+  std::vector<std::string> claim_files(const Word &number);
+  // Why writing `file` would lose data (it exists without consent, or it is the deck), or empty.
+  std::string refusal(const std::string &file) const;
   // Writes DIR/<stem>.csv and DIR/<stem>.svg for the results now in the state. A number met before
   // gets "-2", "-3", ... so every design keeps its own files.
   void results_printed(const ProblemState &st);
@@ -41,13 +49,15 @@ public:
 
 private:
   std::string unique_stem(const Word &number);
-  void write(const std::string &dir, const std::string &file, const std::string &bytes);
+  void write(const std::string &file, const std::string &bytes);
 
   ExportOptions options_;
   std::set<std::string> used_;      // stems taken, lower case (file systems that ignore case)
   std::map<std::string, int> next_; // the next suffix to try for a stem, lower case
   std::string error_;
   int written_ = 0;
+  bool may_replace_ = true;
+  std::string deck_;
 };
 
 } // namespace ss
