@@ -51,6 +51,10 @@ std::string usage_message(const CLI::ParseError &e) {
     if (option == "--csv" || option == "--plot") return option + " needs a directory";
     return option + " needs a value";
   }
+  if (dynamic_cast<const CLI::ConversionError *>(&e) && what.find(": --") != std::string::npos) {
+    const std::size_t from = what.find(": --") + 2;
+    return what.substr(from, what.find(' ', from) - from) + " takes no value";
+  }
   if (dynamic_cast<const CLI::ExtrasError *>(&e)) return "unknown option " + what.substr(what.find(':') + 2);
   return what;
 }

@@ -11,6 +11,7 @@ struct Accepted {
   std::vector<std::string> names;
   bool overwrite;
   std::string csv, plot;
+  bool strict = false, quiet = false;
 };
 
 TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
@@ -21,6 +22,8 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
       {{"--csv", "c", "a.deck", "--plot=p/q", "a.out", "--overwrite"}, {"a.deck", "a.out"}, true, "c", "p/q"},
       {{"--plot", "plots"}, {}, false, "", "plots"},
       {{"-", "-"}, {"-", "-"}, false, "", ""}, // standard input and output are names like any other
+      {{"--strict", "a.deck", "a.out", "--quiet"}, {"a.deck", "a.out"}, false, "", "", true, true},
+      {{"--quiet"}, {}, false, "", "", false, true},
   };
   for (const Accepted &c : cases) {
     const auto parsed = parse_args(c.args);
@@ -31,6 +34,8 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
     EXPECT_EQ(inv.run.overwrite, c.overwrite);
     EXPECT_EQ(inv.run.exports.csv_dir, c.csv);
     EXPECT_EQ(inv.run.exports.plot_dir, c.plot);
+    EXPECT_EQ(inv.run.strict, c.strict);
+    EXPECT_EQ(inv.run.quiet, c.quiet);
   }
   EXPECT_EQ(std::get<Invocation>(parse_args({"x", "--help"})).command, Invocation::Command::Help);
   EXPECT_EQ(std::get<Invocation>(parse_args({"--version"})).command, Invocation::Command::Version);
@@ -45,6 +50,8 @@ TEST(ParseArgs, RefusalsSayWhatIsWrong) {
       {{"a.deck"}, "a report name is needed after the deck a.deck"},
       {{"a", "b", "c"}, "one deck and one report, not 3 names"},
       {{"--overwrite"}, "--overwrite goes with the two names DECK REPORT"},
+      {{"--strict", "a.deck"}, "a report name is needed after the deck a.deck"},
+      {{"--quiet=maybe"}, "--quiet takes no value"},
   };
   for (const auto &[args, message] : cases) {
     const auto parsed = parse_args(args);
