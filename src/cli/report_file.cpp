@@ -12,12 +12,15 @@ int ReportFile::open(const std::string &name, std::ostream &console) {
     return 0;
   }
   struct stat st {};
-  const bool direct = ::stat(name.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+  const bool exists = ::stat(name.c_str(), &st) == 0;
   std::string where = name;
-  if (!direct) {
+  // A report in a directory that takes no new file (but lets the report itself be written) is
+  // written in place, as it always was.
+  if (!(exists && !S_ISREG(st.st_mode))) {
     errno = 0;
-    if (!pending_.create(name).empty()) return errno ? errno : EACCES;
-    where = pending_.temporary();
+    const bool created = pending_.create(name).empty();
+    if (!created && !exists) return errno ? errno : EACCES;
+    if (created) where = pending_.temporary();
   }
   errno = 0;
   file_.open(where, std::ios::binary | std::ios::trunc);

@@ -1,7 +1,8 @@
 // Unit 6: where the report goes. A regular file (or a new one) is written under a temporary name
 // in its own directory and renamed over REPORT when the run ends, so a run that is stopped or
 // fails to write leaves the previous report exactly as it was. Anything else (a pipe, a terminal,
-// /dev/null) is written directly, and "-" is standard output.
+// /dev/null) is written directly, as is an existing report in a directory where no new file can
+// be made; "-" is standard output.
 #pragma once
 
 #include <fstream>
