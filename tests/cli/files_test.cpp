@@ -12,10 +12,9 @@
 #include <thread>
 #include <unistd.h>
 
-#include "cli/program.h"
-#include "export/temp_dir.h"
 #include "export/write_file.h"
 #include "support/run_deck.h"
+#include "support/scratch_run.h"
 
 namespace ss::test {
 namespace {
@@ -32,32 +31,17 @@ std::vector<std::string> temporaries(const fs::path &dir) {
   return found;
 }
 
-class Files : public ::testing::Test {
+class Files : public ScratchRun {
 protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    fs::current_path(dir_.path());
-    ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+    ScratchRun::SetUp();
     write_file("s.deck", read_file(kSample));
-  }
-  void TearDown() override {
-    fs::current_path(old_);
-    ::unsetenv("SOURCE_DATE_EPOCH");
-  }
-  int run(const std::vector<std::string> &args, const std::string &console = "") {
-    std::istringstream in(console);
-    out_.str("");
-    err_.str("");
-    return simple_span_main(args, in, out_, err_, program_routines());
   }
   // The deck is as it was and no temporary is left.
   void expect_nothing_lost() {
     EXPECT_EQ(read_file("s.deck"), read_file(kSample));
     EXPECT_EQ(temporaries(dir_.path()), std::vector<std::string>{});
   }
-  TempDir dir_;
-  fs::path old_;
-  std::ostringstream out_, err_;
 };
 
 TEST_F(Files, TheDeckIsNeverTheReportByAnyName) {

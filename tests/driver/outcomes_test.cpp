@@ -5,11 +5,8 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
-#include <sstream>
 
 #include "driver/outcomes.h"
-#include "state/fatal.h"
 #include "support/run_deck.h"
 
 namespace ss::test {
@@ -23,20 +20,12 @@ struct Outcomes {
 };
 
 Outcomes run_with_outcomes(const std::string &text) {
-  std::istringstream in(text);
-  std::ostringstream os;
-  Report report(os);
-  DeckReader deck(in, "t.deck");
-  auto st = std::make_unique<ProblemState>();
-  Run run{*st, report, deck};
   Outcomes out;
-  run.problem_ended = [&out](const ProblemOutcome &o) { out.list.push_back(o); };
-  try {
-    run_problems(run, program_routines(), fixed_stamp());
-  } catch (const FatalError &e) {
-    out.diagnostic = e.what();
-  }
-  out.report = os.str();
+  const DeckRun run = run_deck(text, program_routines(), "t.deck", [&out](Run &r) {
+    r.problem_ended = [&out](const ProblemOutcome &o) { out.list.push_back(o); };
+  });
+  out.report = run.report;
+  out.diagnostic = run.diagnostic;
   return out;
 }
 

@@ -16,6 +16,7 @@
 #include "export/export_run.h"
 #include "export/temp_dir.h"
 #include "support/run_deck.h"
+#include "support/scratch_run.h"
 
 namespace ss::test {
 namespace {
@@ -29,37 +30,12 @@ std::size_t files_in(const fs::path &dir, const std::string &ext) {
   return n;
 }
 
-// Runs in a scratch folder (the dialogue takes names of at most 35 characters), with the run date
-// fixed so that two runs give the same report.
-class Options : public ::testing::Test {
+class Options : public ScratchRun {
 protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    fs::current_path(dir_.path());
-    const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
-    had_epoch_ = epoch != nullptr;
-    if (epoch) old_epoch_ = epoch;
-    ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+    ScratchRun::SetUp();
     write_file("in.deck", read_file(std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck"));
   }
-  void TearDown() override {
-    fs::current_path(old_);
-    if (had_epoch_)
-      ::setenv("SOURCE_DATE_EPOCH", old_epoch_.c_str(), 1);
-    else
-      ::unsetenv("SOURCE_DATE_EPOCH");
-  }
-  int run(const std::vector<std::string> &args, const std::string &console = "") {
-    std::istringstream in(console);
-    out_.str("");
-    err_.str("");
-    return simple_span_main(args, in, out_, err_, program_routines());
-  }
-  TempDir dir_;
-  fs::path old_;
-  bool had_epoch_ = false;
-  std::string old_epoch_;
-  std::ostringstream out_, err_;
 };
 
 TEST_F(Options, HelpListsThem) {

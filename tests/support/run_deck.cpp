@@ -9,13 +9,15 @@ namespace ss::test {
 
 RunStamp fixed_stamp() { return {"01-JAN-70", "00:00:00"}; }
 
-DeckRun run_deck(const std::string &deck, const DesignRoutines &routines, const std::string &name) {
+DeckRun run_deck(const std::string &deck, const DesignRoutines &routines, const std::string &name,
+                 const std::function<void(Run &)> &listen) {
   std::istringstream in(deck);
   std::ostringstream os;
   Report report(os);
   DeckReader reader(in, name);
   ProblemState st;
   Run run{st, report, reader};
+  if (listen) listen(run);
   DeckRun out;
   try {
     run_problems(run, routines, fixed_stamp());

@@ -1,6 +1,7 @@
 // Running decks through the program in process, for the tests.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "driver/driver.h"
@@ -15,9 +16,10 @@ struct DeckRun {
   std::string diagnostic; // the fatal diagnostic, empty when the run ended normally
 };
 
-// Runs the deck text through the problem loop with the given routines.
+// Runs the deck text through the problem loop with the given routines; `listen` may set the
+// run's callbacks first.
 DeckRun run_deck(const std::string &deck, const DesignRoutines &routines,
-                 const std::string &name = "test.deck");
+                 const std::string &name = "test.deck", const std::function<void(Run &)> &listen = {});
 // The same with the program's own routines.
 DeckRun run_deck(const std::string &deck);
 
