@@ -47,6 +47,10 @@ const fs::path &scratch() {
     std::string templ = (fs::temp_directory_path() / "simple-span-fuzz-XXXXXX").string();
     if (!::mkdtemp(templ.data())) finding("no scratch directory");
     ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+    std::atexit([] {
+      std::error_code ec;
+      fs::remove_all(scratch(), ec);
+    });
     return fs::path(templ);
   }();
   return dir;
