@@ -55,12 +55,13 @@ bool set_up(const RunOptions &opts, Console con, std::ostream &err, const Design
   std::optional<FileNames> given;
   if (!opts.names.empty()) given = FileNames{opts.names[0], opts.names[1], opts.overwrite};
   try {
-    stamp = current_stamp(); // one date and time for the whole run
-    if (!SETIO(con, given, units)) {
-      status = given ? fail(err, "the report " + given->report +
-                                     " exists and was not replaced: --overwrite "
-                                     "replaces it")
-                     : 0;
+    stamp = current_stamp();         // one date and time for the whole run
+    if (!SETIO(con, given, units)) { // the dialogue ended it, or an existing report was kept
+      if (!given) return status = 0, false;
+      status =
+          fail(err, units.report_kept ? "the report " + units.report_name +
+                                            " exists and was not replaced: --overwrite replaces it"
+                                      : "a blank file name, and the console ended before another was given");
       return false;
     }
   } catch (const FatalError &e) {

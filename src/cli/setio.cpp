@@ -93,7 +93,10 @@ bool replace_allowed(Console con, const std::optional<FileNames> &names, const s
     throw FatalError("the report " + report +
                      " exists and the overwrite question cannot be asked while the deck is read from "
                      "standard input: --overwrite replaces it");
-  return units.consent = may_overwrite(con);
+  units.report_name = report;
+  units.consent = may_overwrite(con);
+  units.report_kept = !units.consent;
+  return units.consent;
 }
 
 } // namespace

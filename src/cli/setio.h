@@ -34,7 +34,8 @@ struct Units {
   ReportFile report;               // unit 6
   std::string deck_name;
   std::string report_name;
-  bool consent = false; // existing files may be replaced (--overwrite, or Y to the question)
+  bool consent = false;     // existing files may be replaced (--overwrite, or Y to the question)
+  bool report_kept = false; // the run ends because an existing report may not be replaced
 };
 
 // Opens both units; false when the run ends quietly (end of console input, or the user would not
