@@ -39,8 +39,9 @@ constexpr const char *kUsage =
     "non-negative decimal number of seconds, anything else is refused.\n"
     "\n"
     "Exit status: 0 at the end of the deck, 1 after a diagnostic (a file that cannot be read or\n"
-    "written, a malformed field, an interrupted run), 2 for a wrong command line, 3 with --strict\n"
-    "when a problem did not complete or the deck held no problem.\n";
+    "written, a malformed field), 2 for a wrong command line, 3 with --strict when a problem did\n"
+    "not complete or the deck held no problem. A run stopped by SIGINT, SIGTERM or SIGHUP ends by\n"
+    "that signal.\n";
 
 // CLI11's message for a missing option value names the value's type; say it in words.
 std::string usage_message(const CLI::ParseError &e) {
