@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace ss {
 
@@ -16,6 +17,8 @@ int ReportFile::open(const std::string &name, std::ostream &console) {
   std::string where = name;
   // A report in a directory that takes no new file (but lets the report itself be written) is
   // written in place, as it always was.
+  // A report the user may not write stays protected, as when it was opened in place.
+  if (exists && S_ISREG(st.st_mode) && ::access(name.c_str(), W_OK) != 0) return errno;
   if (!(exists && !S_ISREG(st.st_mode))) {
     errno = 0;
     const bool created = pending_.create(name).empty();

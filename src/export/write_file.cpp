@@ -130,9 +130,9 @@ std::string PendingFile::create(const std::string &path) {
     errno = err;
     return failure(path, err);
   }
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) (void)::fchmod(fd, st.st_mode & 07777);
   ::close(fd);
+  struct stat st {};
+  mode_ = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<int>(st.st_mode & 07777) : -1;
   temp_ = temp;
   path_ = target;
   return {};
@@ -140,6 +140,8 @@ std::string PendingFile::create(const std::string &path) {
 
 std::string PendingFile::commit() {
   if (temp_.empty()) return {};
+  // The permissions of the file replaced, given last so that a read-only file can be rewritten.
+  if (mode_ >= 0) (void)::chmod(temp_.c_str(), static_cast<mode_t>(mode_));
   if (::rename(temp_.c_str(), path_.c_str()) != 0) {
     const int err = errno;
     abandon();

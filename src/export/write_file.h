@@ -33,6 +33,7 @@ public:
 private:
   std::string name_, path_, temp_; // as given, the file replaced, the temporary
   int slot_ = -1;                  // in the list of temporaries removed on a signal
+  int mode_ = -1;                  // the permissions of the file replaced, -1 for a new file
 };
 
 // Writes `bytes` as `path`, replacing it in one step. Returns a message naming the file and the
