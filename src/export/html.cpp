@@ -1,0 +1,145 @@
+#include "export/html.h"
+
+#include <map>
+
+namespace ss {
+
+namespace {
+
+constexpr const char *kStyle =
+    R"(body{font-family:"DejaVu Sans",sans-serif;margin:1.5em;color:#000;background:#fff}
+h1{font-size:1.4em}h2{font-size:1.15em;margin:1.5em 0 .5em}
+table.summary{border-collapse:collapse;font-size:.8em}
+table.summary th,table.summary td{border:1px solid #888;padding:2px 5px;vertical-align:top;text-align:left}
+table.summary th{background:#eee}
+table.summary td:nth-child(2){min-width:14em}table.summary td:nth-child(6){min-width:26em}
+table.summary td:nth-child(13){min-width:16em}
+.fail{font-weight:bold;color:#a00000}
+pre.page{font-family:"DejaVu Sans Mono",monospace;font-size:9pt;line-height:1.2;border:1px solid #bbb;
+padding:.6em 1em;margin:0 0 1em;width:max-content;background:#fff}
+.op{display:inline-grid}.op>span{grid-area:1/1}
+.diagram{margin:0 0 1em;max-width:816px}.diagram svg{width:100%;height:auto;border:1px solid #bbb}
+@page{size:letter;margin:.5in}
+@media print{body{margin:0}pre.page{font-size:7.5pt;border:none;padding:0;margin:0;break-after:page;
+break-inside:avoid}section.problem{break-before:page}h2{margin-top:0}.diagram{break-before:page;
+break-after:page;break-inside:avoid;max-width:none}.diagram svg{border:none;height:9.5in;width:auto}
+nav{break-after:page}}
+)";
+
+void append_escaped(std::string &out, std::string_view s) {
+  for (char c : s) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    switch (c) {
+    case '&':
+      out += "&amp;";
+      break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
+    case '\'':
+      out += "&#39;";
+      break;
+    default:
+      out += (u < 32 || u > 126) ? '?' : c;
+    }
+  }
+}
+
+void summary_table(std::string &out, const RunDocument &doc, const std::vector<std::string> &anchors) {
+  out += "<nav><table class=\"summary\"><thead><tr>";
+  for (const std::string &c : summary_headings()) out += "<th>" + html_escape(c) + "</th>";
+  out += "</tr></thead><tbody>\n";
+  // Rows follow the problems in order; a row's problem is the next one whose number it carries.
+  std::size_t p = 0;
+  for (const SummaryRow &row : doc.summary) {
+    while (p + 1 < doc.problems.size() && doc.problems[p].number != row.number) ++p;
+    const std::vector<std::string> cells = summary_cells(row);
+    out += "<tr>";
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      const bool verdict = summary_columns()[c] == "verdict";
+      out += verdict && row.fails() ? "<td class=\"fail\">" : "<td>";
+      if (c == 0 && p < anchors.size())
+        out += "<a href=\"#" + html_escape(anchors[p]) + "\">" + html_escape(cells[c]) + "</a>";
+      else
+        append_escaped(out, cells[c]);
+      out += "</td>";
+    }
+    out += "</tr>\n";
+  }
+  out += "</tbody></table></nav>\n";
+}
+
+void page(std::string &out, const PrintedPage &page) {
+  out += "<pre class=\"page\">";
+  for (const PrintedLine &line : page.lines) {
+    if (line.layers.size() == 1) {
+      append_escaped(out, line.text());
+    } else {
+      out += "<span class=\"op\">";
+      for (const std::string &layer : line.layers) {
+        out += "<span>";
+        append_escaped(out, layer);
+        out += "</span>";
+      }
+      out += "</span>";
+    }
+    out += '\n';
+  }
+  out += "</pre>\n";
+}
+
+// An SVG document as an element of the page: without its XML declaration.
+std::string_view inline_svg(std::string_view svg) {
+  const std::size_t at = svg.find("<svg");
+  return at == std::string_view::npos ? std::string_view() : svg.substr(at);
+}
+
+} // namespace
+
+std::string html_escape(std::string_view s) {
+  std::string out;
+  append_escaped(out, s);
+  return out;
+}
+
+std::vector<std::string> problem_anchors(const std::vector<PrintedProblem> &problems) {
+  std::map<std::string, int> seen;
+  std::vector<std::string> out;
+  for (const PrintedProblem &p : problems) {
+    const int n = ++seen[p.number];
+    out.push_back("p-" + p.number + (n > 1 ? "-" + std::to_string(n) : ""));
+  }
+  return out;
+}
+
+std::string run_html(const RunDocument &doc) {
+  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  append_escaped(out, doc.title);
+  out += "</title>\n<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n<h1>";
+  append_escaped(out, doc.title);
+  out += "</h1>\n<p>Simple span run of ";
+  append_escaped(out, doc.date);
+  out += "</p>\n";
+  const std::vector<std::string> anchors = problem_anchors(doc.problems);
+  summary_table(out, doc, anchors);
+  for (std::size_t i = 0; i < doc.problems.size(); ++i) {
+    const PrintedProblem &p = doc.problems[i];
+    out += "<section class=\"problem\" id=\"" + html_escape(anchors[i]) + "\">\n<h2>Problem ";
+    append_escaped(out, p.number);
+    out += "</h2>\n";
+    for (const PrintedPage &pg : p.pages) page(out, pg);
+    if (i < doc.svg.size())
+      for (const std::string &svg : doc.svg[i])
+        out += "<div class=\"diagram\">" + std::string(inline_svg(svg)) + "</div>\n";
+    out += "</section>\n";
+  }
+  return out + "</body>\n</html>\n";
+}
+
+} // namespace ss
