@@ -1,6 +1,7 @@
 #include "cli/pdf.h"
 
 #include <algorithm>
+#include <array>
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <ctime>
@@ -68,7 +69,11 @@ private:
   void diagram(const std::string &svg);
   void summary_heading(double &y, const std::vector<std::size_t> &width);
 
+  const std::array<unsigned long, 128> &glyph_index();
+
   const RunDocument &doc_;
+  std::array<unsigned long, 128> glyphs_{};
+  bool glyphs_ready_ = false;
   cairo_surface_t *surface_;
   cairo_t *cr_;
   double width_ = kLetterShort, height_ = kLetterLong;
@@ -183,10 +188,38 @@ void Writer::report_sheet(const PrintedPage &page, std::size_t first, std::size_
   const double size = std::min(8.5, (width_ - 2 * kMargin) / need);
   const double lead = (height_ - 2 * kMargin - 6) / static_cast<double>(kPdfLinesPerSheet);
   font(size);
-  for (std::size_t l = first; l < first + count; ++l)
+  // The whole sheet in one run of glyphs: a monospace font places each character by its column.
+  const std::array<unsigned long, 128> &index = glyph_index();
+  std::vector<cairo_glyph_t> glyphs;
+  for (std::size_t l = first; l < first + count; ++l) {
+    const double y = kMargin + static_cast<double>(l - first + 1) * std::min(lead, size * 1.25);
     for (const std::string &layer : page.lines[l].layers)
-      text(kMargin, kMargin + static_cast<double>(l - first + 1) * std::min(lead, size * 1.25), layer);
+      for (std::size_t c = 0; c < layer.size(); ++c) {
+        const unsigned char u = static_cast<unsigned char>(layer[c]);
+        if (u == ' ') continue;
+        glyphs.push_back(
+            {index[u < 127 && u >= 32 ? u : '?'], kMargin + static_cast<double>(c) * size * kAdvance, y});
+      }
+  }
+  cairo_show_glyphs(cr_, glyphs.data(), static_cast<int>(glyphs.size()));
   end_sheet();
+}
+
+// The monospace font's glyph of each printable ASCII character, looked up once.
+const std::array<unsigned long, 128> &Writer::glyph_index() {
+  if (glyphs_ready_) return glyphs_;
+  glyphs_ready_ = true;
+  std::string ascii;
+  for (char c = 32; c < 127; ++c) ascii += c;
+  cairo_glyph_t *g = nullptr;
+  int n = 0;
+  if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr_), 0, 0, ascii.c_str(),
+                                       static_cast<int>(ascii.size()), &g, &n, nullptr, nullptr,
+                                       nullptr) == CAIRO_STATUS_SUCCESS &&
+      n == static_cast<int>(ascii.size()))
+    for (int i = 0; i < n; ++i) glyphs_[static_cast<std::size_t>(32 + i)] = g[i].index;
+  cairo_glyph_free(g);
+  return glyphs_;
 }
 
 void Writer::diagram(const std::string &svg) {
@@ -203,7 +236,7 @@ void Writer::diagram(const std::string &svg) {
 }
 
 void Writer::problem(std::size_t i) {
-  const PrintedProblem &p = doc_.problems[i];
+  const PrintedProblem p = read_printed_problem(doc_.problems[i]);
   const std::string mark = "Problem " + p.number;
   cairo_pdf_surface_add_outline(surface_, CAIRO_PDF_OUTLINE_ROOT, printable(mark).c_str(),
                                 ("page=" + std::to_string(page_ + 1)).c_str(), CAIRO_PDF_OUTLINE_FLAG_OPEN);

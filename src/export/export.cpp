@@ -95,16 +95,10 @@ void Exporter::results_printed(const ProblemState &st) {
 }
 
 RunDocument Exporter::finish(std::string_view report, const std::string &title, const std::string &date) {
-  RunDocument doc{title, date, read_printed_report(report), {}, {}};
-  doc.summary = summarize(doc.problems);
-  // Each problem takes the diagram pages of the designs its report completed, in order.
-  for (const PrintedProblem &p : doc.problems) {
-    doc.svg.emplace_back();
-    for (int d = 0; d < p.designs && !diagrams_.empty() && diagrams_.front().first == p.number; ++d) {
-      doc.svg.back().push_back(std::move(diagrams_.front().second));
-      diagrams_.pop_front();
-    }
-  }
+  RunDocument doc = run_document(report, std::move(diagrams_));
+  diagrams_.clear();
+  doc.title = title;
+  doc.date = date;
   if (!options_.csv_dir.empty()) write(options_.csv_dir, "summary.csv", summary_csv(doc.summary));
   if (!documents_.html_file.empty()) {
     const std::string failure = write_file_atomically(documents_.html_file, run_html(doc));

@@ -3,11 +3,11 @@
 // the run, the verdicts (summary.csv) and the whole run as a web page.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "export/html.h"
 #include "state/problem_state.h"
@@ -70,7 +70,7 @@ private:
   std::map<std::string, int> next_; // the next suffix to try for a stem, lower case
   std::string error_;
   int written_ = 0;
-  std::deque<std::pair<std::string, std::string>> diagrams_; // (problem number, SVG) of each design
+  std::vector<std::pair<std::string, std::string>> diagrams_; // (problem number, SVG) of each design
 };
 
 } // namespace ss

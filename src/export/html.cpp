@@ -26,10 +26,18 @@ break-after:page;break-inside:avoid;max-width:none}.diagram svg{border:none;heig
 nav{break-after:page}}
 )";
 
+bool plain(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 32 && u <= 126 && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+}
+
 void append_escaped(std::string &out, std::string_view s) {
-  for (char c : s) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    switch (c) {
+  for (std::size_t i = 0; i < s.size();) {
+    std::size_t j = i;
+    while (j < s.size() && plain(s[j])) ++j;
+    out.append(s.data() + i, j - i); // runs of plain text in one piece
+    if (j == s.size()) break;
+    switch (s[j]) {
     case '&':
       out += "&amp;";
       break;
@@ -46,26 +54,27 @@ void append_escaped(std::string &out, std::string_view s) {
       out += "&#39;";
       break;
     default:
-      out += (u < 32 || u > 126) ? '?' : c;
+      out += '?';
     }
+    i = j + 1;
   }
 }
 
-void summary_table(std::string &out, const RunDocument &doc, const std::vector<std::string> &anchors) {
+void summary_table(std::string &out, const RunDocument &doc) {
   out += "<nav><table class=\"summary\"><thead><tr>";
   for (const std::string &c : summary_headings()) out += "<th>" + html_escape(c) + "</th>";
   out += "</tr></thead><tbody>\n";
-  // Rows follow the problems in order; a row's problem is the next one whose number it carries.
-  std::size_t p = 0;
-  for (const SummaryRow &row : doc.summary) {
-    while (p + 1 < doc.problems.size() && doc.problems[p].number != row.number) ++p;
+  std::size_t p = 0; // the problem of the row
+  for (std::size_t r = 0; r < doc.summary.size(); ++r) {
+    while (p + 1 < doc.first_row.size() && doc.first_row[p + 1] <= r) ++p;
+    const SummaryRow &row = doc.summary[r];
     const std::vector<std::string> cells = summary_cells(row);
     out += "<tr>";
     for (std::size_t c = 0; c < cells.size(); ++c) {
       const bool verdict = summary_columns()[c] == "verdict";
       out += verdict && row.fails() ? "<td class=\"fail\">" : "<td>";
-      if (c == 0 && p < anchors.size())
-        out += "<a href=\"#" + html_escape(anchors[p]) + "\">" + html_escape(cells[c]) + "</a>";
+      if (c == 0 && p < doc.anchors.size())
+        out += "<a href=\"#" + html_escape(doc.anchors[p]) + "\">" + html_escape(cells[c]) + "</a>";
       else
         append_escaped(out, cells[c]);
       out += "</td>";
@@ -108,38 +117,57 @@ std::string html_escape(std::string_view s) {
   return out;
 }
 
-std::vector<std::string> problem_anchors(const std::vector<PrintedProblem> &problems) {
+RunDocument run_document(std::string_view report, std::vector<std::pair<std::string, std::string>> diagrams) {
+  RunDocument doc;
   std::map<std::string, int> seen;
-  std::vector<std::string> out;
-  for (const PrintedProblem &p : problems) {
+  std::size_t next = 0; // the next diagram page to place
+  for (std::string_view slice : problem_slices(report)) {
+    const PrintedProblem p = read_printed_problem(slice);
+    doc.problems.push_back(slice);
     const int n = ++seen[p.number];
-    out.push_back("p-" + p.number + (n > 1 ? "-" + std::to_string(n) : ""));
+    doc.anchors.push_back("p-" + p.number + (n > 1 ? "-" + std::to_string(n) : ""));
+    doc.first_row.push_back(doc.summary.size());
+    for (SummaryRow &row : summarize(p)) doc.summary.push_back(std::move(row));
+    // The problem takes the diagram pages of the designs its report completed, in order.
+    doc.svg.emplace_back();
+    for (int d = 0; d < p.designs && next < diagrams.size() && diagrams[next].first == p.number; ++d)
+      doc.svg.back().push_back(std::move(diagrams[next++].second));
   }
-  return out;
+  return doc;
 }
 
 std::string run_html(const RunDocument &doc) {
-  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  std::size_t size = 4096 + 300 * doc.summary.size();
+  for (std::string_view p : doc.problems) size += p.size() + p.size() / 8;
+  for (const auto &pages : doc.svg)
+    for (const std::string &svg : pages) size += svg.size() + 40;
+  std::string out;
+  out.reserve(size);
+  out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   append_escaped(out, doc.title);
-  out += "</title>\n<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n<h1>";
+  out += "</title>\n<style>\n";
+  out += kStyle;
+  out += "</style>\n</head>\n<body>\n<h1>";
   append_escaped(out, doc.title);
   out += "</h1>\n<p>Simple span run of ";
   append_escaped(out, doc.date);
   out += "</p>\n";
-  const std::vector<std::string> anchors = problem_anchors(doc.problems);
-  summary_table(out, doc, anchors);
+  summary_table(out, doc);
   for (std::size_t i = 0; i < doc.problems.size(); ++i) {
-    const PrintedProblem &p = doc.problems[i];
-    out += "<section class=\"problem\" id=\"" + html_escape(anchors[i]) + "\">\n<h2>Problem ";
+    const PrintedProblem p = read_printed_problem(doc.problems[i]);
+    out += "<section class=\"problem\" id=\"" + html_escape(doc.anchors[i]) + "\">\n<h2>Problem ";
     append_escaped(out, p.number);
     out += "</h2>\n";
     for (const PrintedPage &pg : p.pages) page(out, pg);
-    if (i < doc.svg.size())
-      for (const std::string &svg : doc.svg[i])
-        out += "<div class=\"diagram\">" + std::string(inline_svg(svg)) + "</div>\n";
+    for (const std::string &svg : doc.svg[i]) {
+      out += "<div class=\"diagram\">";
+      out += inline_svg(svg);
+      out += "</div>\n";
+    }
     out += "</section>\n";
   }
-  return out + "</body>\n</html>\n";
+  out += "</body>\n</html>\n";
+  return out;
 }
 
 } // namespace ss

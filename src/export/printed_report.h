@@ -27,6 +27,12 @@ struct PrintedProblem {
   int designs = 0;                // results tables completed (one diagram page each)
 };
 
+// The bytes of each problem: from its title block to the next one (bytes before the first title
+// block, if any, are a slice of their own).
+std::vector<std::string_view> problem_slices(std::string_view bytes);
+// The pages of one problem's bytes.
+PrintedProblem read_printed_problem(std::string_view slice);
+
 // Splits the report bytes into problems. Text before the first title block, if any, is a problem
 // with an empty number. Never fails: any bytes give some pages.
 std::vector<PrintedProblem> read_printed_report(std::string_view bytes);
