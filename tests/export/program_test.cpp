@@ -85,7 +85,7 @@ TEST_F(Options, AnywhereOnTheCommandLine) {
   EXPECT_EQ(files_in("p/q", ".svg"), 7u);
   EXPECT_TRUE(fs::exists("c/S006.csv"));
   EXPECT_FALSE(fs::exists("c/S007.csv")); // resisting moments only: no results tables
-  EXPECT_EQ(parse_csv(read_file("c/S001.csv")).rows.size(), 11u);
+  EXPECT_EQ(parse_csv(read_file("c/S001.csv")).rows.size(), 21u);
 }
 
 TEST_F(Options, WithTheConsoleDialogue) {
