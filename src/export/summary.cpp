@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -36,6 +37,19 @@ std::optional<std::vector<double>> numbers(const std::string &line) {
   std::vector<double> out;
   for (const std::string &t : tokens(line)) {
     const auto v = value(t);
+    if (!v) return std::nullopt;
+    out.push_back(*v);
+  }
+  return out;
+}
+
+// The printed numbers of fixed fields (start, width) of a line: fields can touch when a value
+// fills its field with asterisks. Nothing when a field holds something else.
+std::optional<std::vector<double>> fields(const std::string &line,
+                                          std::initializer_list<std::pair<std::size_t, std::size_t>> at) {
+  std::vector<double> out;
+  for (const auto &[start, width] : at) {
+    const auto v = value(start < line.size() ? trim(std::string_view(line).substr(start, width)) : "");
     if (!v) return std::nullopt;
     out.push_back(*v);
   }
@@ -189,9 +203,10 @@ void Reader::table_rows(std::size_t &i) {
   } else if (starts(t, "SP    TOP-S    BOT-S")) {
     d_.stress_rows.clear();
     rows_after(i, [this](const std::string &s) {
-      const auto n = numbers(s);
-      if (n && n->size() == 9) d_.stress_rows.push_back(*n);
-      return n && n->size() == 9;
+      const auto n =
+          fields(s, {{0, 5}, {5, 9}, {14, 9}, {23, 9}, {32, 9}, {41, 9}, {50, 9}, {59, 9}, {68, 9}});
+      if (n) d_.stress_rows.push_back(*n);
+      return n.has_value();
     });
   } else if (starts(t, "ROW  SIZE NUMBER")) {
     d_.resisting.clear();
@@ -203,8 +218,8 @@ void Reader::table_rows(std::size_t &i) {
     });
   } else if (starts(t, "TRUCK      LANE      MILITARY")) {
     i = next_filled(i + 1);
-    const auto n = numbers(line(i));
-    if (n && n->size() == 6) finish_design(*n);
+    const auto n = fields(line(i), {{5, 6}, {11, 10}, {21, 13}, {34, 14}, {48, 13}, {61, 13}});
+    if (n) finish_design(*n);
   }
 }
 
@@ -281,7 +296,8 @@ void Reader::finish_design(const std::vector<double> &defl) {
                                 : "OK";
   notes(row);
   if (d_.full_span_plates) row.notes.push_back("cover plates run the full span");
-  if (std::isinf(row.ratio)) row.notes.push_back("a printed value overflowed its field");
+  if (std::isinf(row.ratio) || std::isinf(row.deflection))
+    row.notes.push_back("a printed value overflowed its field");
   out_.push_back(row);
   d_ = Design{};
 }
