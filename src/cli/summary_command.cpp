@@ -13,6 +13,10 @@ namespace ss {
 
 int summary_command(const std::vector<std::string> &operands, std::istream &, std::ostream &out,
                     std::ostream &err) {
+  if (operands.size() == 1 && operands[0] == "--help")
+    return out << "usage: simple-span summary DECK\n\nRuns DECK without writing a report and prints the "
+                  "verdict of every design\nas an aligned table.\n",
+           0;
   if (operands.size() != 1) return err << "simple-span summary: give one deck: simple-span summary DECK\n", 2;
   const std::string &name = operands[0];
   std::ifstream deck(name, std::ios::binary);

@@ -12,18 +12,19 @@ h1{font-size:1.4em}h2{font-size:1.15em;margin:1.5em 0 .5em}
 table.summary{border-collapse:collapse;font-size:.8em}
 table.summary th,table.summary td{border:1px solid #888;padding:2px 5px;vertical-align:top;text-align:left}
 table.summary th{background:#eee}
-table.summary td:nth-child(2){min-width:14em}table.summary td:nth-child(6){min-width:26em}
-table.summary td:nth-child(13){min-width:16em}
+table.summary td:nth-child(2){min-width:14em}table.summary td:nth-child(6){min-width:18em}
+table.summary td:nth-child(13){min-width:12em}
 .fail{font-weight:bold;color:#a00000}
 pre.page{font-family:"DejaVu Sans Mono",monospace;font-size:9pt;line-height:1.2;border:1px solid #bbb;
 padding:.6em 1em;margin:0 0 1em;width:max-content;background:#fff}
 .op{display:inline-grid}.op>span{grid-area:1/1}
 .diagram{margin:0 0 1em;max-width:816px}.diagram svg{width:100%;height:auto;border:1px solid #bbb}
-@page{size:letter;margin:.5in}
+@page{size:letter;margin:.5in}@page verdicts{size:letter landscape;margin:.4in}
 @media print{body{margin:0}pre.page{font-size:7.5pt;border:none;padding:0;margin:0;break-after:page;
 break-inside:avoid}section.problem{break-before:page}h2{margin-top:0}.diagram{break-before:page;
 break-after:page;break-inside:avoid;max-width:none}.diagram svg{border:none;height:9.5in;width:auto}
-nav{break-after:page}}
+nav{page:verdicts;break-after:page}table.summary{font-size:6.5pt;width:100%}
+table.summary td{min-width:0!important}table.summary td:nth-child(6){width:28%}h1{font-size:12pt;margin:0}}
 )";
 
 bool plain(char c) {
@@ -61,7 +62,7 @@ void append_escaped(std::string &out, std::string_view s) {
 }
 
 void summary_table(std::string &out, const RunDocument &doc) {
-  out += "<nav><table class=\"summary\"><thead><tr>";
+  out += "<table class=\"summary\"><thead><tr>";
   for (const std::string &c : summary_headings()) out += "<th>" + html_escape(c) + "</th>";
   out += "</tr></thead><tbody>\n";
   std::size_t p = 0; // the problem of the row
@@ -147,7 +148,7 @@ std::string run_html(const RunDocument &doc) {
   append_escaped(out, doc.title);
   out += "</title>\n<style>\n";
   out += kStyle;
-  out += "</style>\n</head>\n<body>\n<h1>";
+  out += "</style>\n</head>\n<body>\n<nav>\n<h1>";
   append_escaped(out, doc.title);
   out += "</h1>\n<p>Simple span run of ";
   append_escaped(out, doc.date);
