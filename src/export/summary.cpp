@@ -255,7 +255,7 @@ void Reader::stress_ratio(SummaryRow &row) const {
     }
     for (double f : {r[1], r[2], r[4], r[5]}) {
       const double q = std::fabs(f) / fs;
-      if (q > row.ratio) row.ratio = q, row.ratio_sp = static_cast<int>(r[0]);
+      if (q > row.ratio) row.ratio = q, row.ratio_sp = r[0] >= 0 && r[0] <= 20 ? static_cast<int>(r[0]) : 0;
     }
   }
   if (unchecked) row.notes.push_back("rows with FS 0 not checked");

@@ -8,6 +8,7 @@
 
 #include "export/csv_reader.h"
 #include "export/export_run.h"
+#include "export/html.h"
 #include "export/summary.h"
 #include "support/run_deck.h"
 
@@ -147,6 +148,21 @@ TEST(Summary, EveryDeckRatiosFromThePrintedTablesAndARowPerDesignOrEnding) {
     const CsvTable csv = parse_csv(summary_csv(rows));
     EXPECT_EQ(csv.header, summary_columns()) << path;
     EXPECT_EQ(csv.rows.size(), rows.size()) << path;
+  }
+}
+
+// Reports cut anywhere or with bytes overwritten still read as problems with a row each, and the
+// web page is made of them: nothing read from a report can fault the readers.
+TEST(Summary, DamagedReportsStillRead) {
+  const std::string report = run_deck(read_file(std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck")).report;
+  const char noise[] = {'*', '\f', '\r', '\n', '9', '-', '\0', '\xff'};
+  for (std::size_t cut = 0; cut < report.size(); cut += 211) {
+    std::string damaged = report.substr(0, cut);
+    for (std::size_t i = cut % 7; i < damaged.size(); i += 29 + cut % 13) damaged[i] = noise[(i + cut) % 8];
+    const std::vector<SummaryRow> rows = summarize(read_printed_report(damaged));
+    EXPECT_GE(rows.size(), problem_slices(damaged).size());
+    const std::string html = run_html(run_document(damaged, {{"S001", "<svg/>"}}));
+    EXPECT_NE(html.find("</html>"), std::string::npos);
   }
 }
 
