@@ -17,6 +17,7 @@ struct RunOptions {
   bool strict = false;            // exit status 3 when a problem failed or the deck held none
   bool quiet = false;             // no end-of-run line on standard error
   ExportOptions exports;          // --csv and --plot directories
+  DocumentOptions documents;      // --pdf and --html files
 };
 
 // One of the program's commands, named by the first argument; a deck run when it names none.

@@ -1,5 +1,6 @@
 #include "cli/program.h"
 
+#include "cli/documents.h"
 #include "cli/export_check.h"
 #include "cli/options.h"
 #include "cli/setio.h"
@@ -68,9 +69,10 @@ bool set_up(const RunOptions &opts, Console con, std::ostream &err, const Design
     status = fail(err, e.what());
     return false;
   }
-  if (!opts.exports.any()) return true;
+  if (!opts.exports.any() && !opts.documents.any()) return true;
   exporter.protect(units.consent, units.deck_name);
-  const std::string refused = first_refused_file(exporter, opts.exports, units, routines);
+  std::string refused = first_refused_file(exporter, opts.exports, units, routines);
+  if (refused.empty()) refused = exporter.refused_run_file(); // written at the end of the run
   if (refused.empty()) return true;
   units.report.abandon();
   status = fail(err, refused);
@@ -92,7 +94,7 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
              const DesignRoutines &routines) {
   // The directories are settled before the dialogue, so that a report is never replaced for a run
   // that cannot write its files.
-  Exporter exporter(opts.exports);
+  Exporter exporter(opts.exports, opts.documents);
   if (const std::string problem = exporter.prepare(); !problem.empty()) return fail(err, problem);
   Units units;
   RunStamp stamp;
@@ -101,13 +103,16 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
   set_interrupt_message("simple-span: interrupted: the report " + units.report_name +
                         (units.report.replaces() ? " is as it was before the run" : " is incomplete") +
                         "; no file is left half-written\n");
-  Report report(units.report.stream(), units.report_name);
+  std::string written; // the report's bytes, for the verdicts and documents made at the end
+  CopyingBuf copying(units.report.stream().rdbuf(), written);
+  std::ostream copied(&copying);
+  Report report(exporter.needs_report() ? copied : units.report.stream(), units.report_name);
   DeckReader deck(*units.deck, units.deck_name);
   ProblemState st;
   OutcomeTally tally;
   Run run{st, report, deck};
   run.problem_ended = [&tally](const ProblemOutcome &o) { tally.add(o); };
-  if (opts.exports.any())
+  if (opts.exports.any() || opts.documents.any())
     run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
   std::string fatal;
   try {
@@ -121,7 +126,15 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
   }
   // A failed write of the report is said once, by finish(), which leaves the old report in place.
   if (const std::string unwritten = units.report.finish(); !unwritten.empty()) return fail(err, unwritten);
-  if (!fatal.empty()) return fail(err, fatal);
+  // The documents show the problems read before a fatal diagnostic too.
+  std::string documents;
+  if (exporter.needs_report() && exporter.error().empty())
+    documents = finish_documents(exporter, opts.documents, written, units.deck_name, stamp);
+  if (!fatal.empty()) {
+    if (!documents.empty()) fail(err, documents);
+    return fail(err, fatal);
+  }
+  if (!documents.empty()) return fail(err, documents);
   if (!exporter.error().empty()) return fail(err, exporter.error());
   return end_of_run(opts, tally, units.deck_name, err);
 }

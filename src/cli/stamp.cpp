@@ -39,6 +39,14 @@ std::optional<std::time_t> epoch_seconds(const std::string &text) {
 
 } // namespace
 
+std::optional<long long> source_date_epoch() {
+  const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch) return std::nullopt;
+  const auto when = epoch_seconds(epoch);
+  if (!when) return std::nullopt;
+  return static_cast<long long>(*when);
+}
+
 RunStamp current_stamp() {
   std::tm t{};
   if (const char *epoch = std::getenv("SOURCE_DATE_EPOCH")) {

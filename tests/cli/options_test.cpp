@@ -10,20 +10,27 @@ struct Accepted {
   std::vector<std::string> args;
   std::vector<std::string> names;
   bool overwrite;
-  std::string csv, plot;
+  std::string csv, plot, pdf, html;
   bool strict = false, quiet = false;
 };
 
 TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
   const std::vector<Accepted> cases{
-      {{}, {}, false, "", ""},
-      {{"a.deck", "a.out"}, {"a.deck", "a.out"}, false, "", ""},
-      {{"--overwrite", "a.deck", "a.out"}, {"a.deck", "a.out"}, true, "", ""},
-      {{"--csv", "c", "a.deck", "--plot=p/q", "a.out", "--overwrite"}, {"a.deck", "a.out"}, true, "c", "p/q"},
-      {{"--plot", "plots"}, {}, false, "", "plots"},
-      {{"-", "-"}, {"-", "-"}, false, "", ""}, // standard input and output are names like any other
-      {{"--strict", "a.deck", "a.out", "--quiet"}, {"a.deck", "a.out"}, false, "", "", true, true},
-      {{"--quiet"}, {}, false, "", "", false, true},
+      {{}, {}, false, "", "", "", ""},
+      {{"a.deck", "a.out"}, {"a.deck", "a.out"}, false, "", "", "", ""},
+      {{"--overwrite", "a.deck", "a.out"}, {"a.deck", "a.out"}, true, "", "", "", ""},
+      {{"--csv", "c", "a.deck", "--plot=p/q", "a.out", "--overwrite"},
+       {"a.deck", "a.out"},
+       true,
+       "c",
+       "p/q",
+       "",
+       ""},
+      {{"--plot", "plots"}, {}, false, "", "plots", "", ""},
+      {{"a", "--pdf", "r.pdf", "b", "--html=r.html"}, {"a", "b"}, false, "", "", "r.pdf", "r.html"},
+      {{"-", "-"}, {"-", "-"}, false, "", "", "", ""}, // standard input and output are names like any other
+      {{"--strict", "a.deck", "a.out", "--quiet"}, {"a.deck", "a.out"}, false, "", "", "", "", true, true},
+      {{"--quiet"}, {}, false, "", "", "", "", false, true},
   };
   for (const Accepted &c : cases) {
     const auto parsed = parse_args(c.args);
@@ -36,6 +43,8 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
     EXPECT_EQ(inv.run.exports.plot_dir, c.plot);
     EXPECT_EQ(inv.run.strict, c.strict);
     EXPECT_EQ(inv.run.quiet, c.quiet);
+    EXPECT_EQ(inv.run.documents.pdf_file, c.pdf);
+    EXPECT_EQ(inv.run.documents.html_file, c.html);
   }
   EXPECT_EQ(std::get<Invocation>(parse_args({"x", "--help"})).command, Invocation::Command::Help);
   EXPECT_EQ(std::get<Invocation>(parse_args({"--version"})).command, Invocation::Command::Version);
@@ -46,6 +55,8 @@ TEST(ParseArgs, RefusalsSayWhatIsWrong) {
       {{"--csv"}, "--csv needs a directory"},
       {{"a", "b", "--plot"}, "--plot needs a directory"},
       {{"--csv="}, "--csv needs a directory"},
+      {{"--pdf"}, "--pdf needs a file name"},
+      {{"--html="}, "--html needs a file name"},
       {{"--bogus", "a", "b"}, "unknown option --bogus"},
       {{"a.deck"}, "a report name is needed after the deck a.deck"},
       {{"a", "b", "c"}, "one deck and one report, not 3 names"},
