@@ -1,5 +1,7 @@
 #include "cli/program.h"
 
+#include "cli/check_command.h"
+#include "cli/layout_command.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
 #include "export/export.h"
@@ -52,6 +54,8 @@ bool export_option(const std::vector<std::string> &args, std::size_t &i, ExportO
 
 int simple_span_main(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
                      std::ostream &err, const DesignRoutines &routines) {
+  if (!args.empty() && args[0] == "check") return check_command({args.begin() + 1, args.end()}, out, err);
+  if (!args.empty() && args[0] == "layout") return layout_command({args.begin() + 1, args.end()}, out, err);
   std::vector<std::string> names;
   bool overwrite = false;
   ExportOptions exports;
