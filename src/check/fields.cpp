@@ -32,10 +32,10 @@ Finding at(Severity severity, const char *kind, long line, int first, int last, 
 // How implied decimals read the text, and what it would read with a decimal point.
 std::string reading_of(const CheckedField &cf) {
   const FieldLayout &f = *cf.layout;
-  const std::size_t start = cf.text.find_first_not_of(' ');
-  if (f.format == FieldFormat::Integer || start == std::string::npos) return "";
-  const std::string digits = cf.text.substr(start);
-  if (digits.find('.') != std::string::npos) return "; it is written with a decimal point";
+  std::string digits; // blanks inside a field are ignored
+  for (char c : cf.text)
+    if (c != ' ') digits.push_back(c);
+  if (f.format == FieldFormat::Integer || digits.empty()) return "";
   std::string how;
   if (f.format == FieldFormat::Scaled)
     how = "the number in the field is divided by 1000";
@@ -43,10 +43,10 @@ std::string reading_of(const CheckedField &cf) {
     how = "without a decimal point its last " + std::to_string(f.decimals) + " digits are decimals";
   else
     return "";
-  const auto pointed = parse_real(trimmed(digits) + ".", 0, f.format == FieldFormat::Scaled ? f.scale : 0);
+  const auto pointed = parse_real(digits + ".", 0);
   std::string then;
   if (pointed && f.format == FieldFormat::Real)
-    then = "; written \"" + trimmed(digits) + ".\" it would read " + with_unit(*pointed, f);
+    then = "; written \"" + digits + ".\" it would read " + with_unit(*pointed, f);
   return ": " + how + then;
 }
 
