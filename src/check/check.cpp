@@ -22,7 +22,10 @@ struct Abandon {};
 
 class Walker {
 public:
-  Walker(std::istream &in, const std::string &name) : reader_(in, name) { out_.deck = name; }
+  Walker(std::istream &in, const std::string &name, const std::function<void(const CheckedProblem &)> &each)
+      : reader_(in, name), each_(each) {
+    out_.deck = name;
+  }
   DeckCheck run();
 
 private:
@@ -38,9 +41,12 @@ private:
   void tbeam_bars(const CheckedRecord &span, const CheckedRecord &section, bool resisting_moments);
   void rolled_passes(const CheckedRecord &span, const CheckedRecord &section, int beam_type);
   void passed_over(bool after_problem, bool abandoned);
+  void finish();
 
   DeckReader reader_;
+  const std::function<void(const CheckedProblem &)> &each_;
   DeckCheck out_;
+  bool open_ = false;           // the last problem may still get findings
   std::optional<Record> title_; // the title record met while passing over records
   CheckedProblem *problem_ = nullptr;
   long last_line_ = 0;
@@ -103,6 +109,7 @@ void Walker::problem() {
   title_.reset();
   out_.problems.emplace_back();
   problem_ = &out_.problems.back();
+  open_ = true;
   problem_->number = title.text(5, 4);
   title_records(title);
   const CheckedRecord span = take(next("span record"), RecordKind::Span);
@@ -294,11 +301,32 @@ void Walker::passed_over(bool after_problem, bool abandoned) {
   if (!title_) throw EndOfDeck{};
 }
 
+void tally(DeckCheck &check, const std::vector<Finding> &findings) {
+  for (const Finding &f : findings) {
+    check.warnings += f.severity == Severity::Warning;
+    check.fatal = check.fatal || f.severity == Severity::Fatal;
+  }
+}
+
+// The last problem is complete: counted, and handed over when there is a callback.
+void Walker::finish() {
+  if (!open_) return;
+  open_ = false;
+  const CheckedProblem &p = out_.problems.back();
+  ++out_.problem_count;
+  for (const CheckedRecord &r : p.records) tally(out_, r.findings);
+  tally(out_, p.findings);
+  if (!each_) return;
+  each_(p);
+  out_.problems.clear();
+}
+
 DeckCheck Walker::run() {
   bool after_problem = false, abandoned = false;
   try {
     for (;;) {
       passed_over(after_problem, abandoned);
+      finish();
       abandoned = false;
       try {
         problem();
@@ -314,10 +342,12 @@ DeckCheck Walker::run() {
   } catch (const FatalError &e) { // a read error
     out_.findings.push_back(Finding{Severity::Fatal, "fatal", 0, 0, 0, e.what()});
   }
-  if (out_.problems.empty())
+  finish();
+  if (out_.problem_count == 0)
     out_.findings.push_back(Finding{Severity::Warning, "no-problems", 0, 0, 0,
                                     "no record has \"*\" in column 1: the deck holds no problem, and the run "
                                     "writes an empty report"});
+  tally(out_, out_.findings);
   return std::move(out_);
 }
 
@@ -332,15 +362,11 @@ std::vector<Finding> DeckCheck::all_findings() const {
   return all;
 }
 
-int DeckCheck::exit_status() const {
-  int status = 0;
-  for (const Finding &f : all_findings()) {
-    if (f.severity == Severity::Fatal) return 2;
-    if (f.severity == Severity::Warning) status = 1;
-  }
-  return status;
-}
+DeckCheck check_deck(std::istream &deck, const std::string &name) { return check_deck(deck, name, {}); }
 
-DeckCheck check_deck(std::istream &deck, const std::string &name) { return Walker(deck, name).run(); }
+DeckCheck check_deck(std::istream &deck, const std::string &name,
+                     const std::function<void(const CheckedProblem &)> &each) {
+  return Walker(deck, name, each).run();
+}
 
 } // namespace ss

@@ -5,6 +5,7 @@
 // given to the printer.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -51,19 +52,29 @@ struct CheckedProblem {
 
 struct DeckCheck {
   std::string deck;
-  std::vector<Finding> findings; // outside every problem
-  std::vector<CheckedProblem> problems;
+  std::vector<Finding> findings;        // outside every problem
+  std::vector<CheckedProblem> problems; // empty when they were handed to a callback
+  std::size_t problem_count = 0;
+  int warnings = 0; // of every problem and the deck
+  bool fatal = false;
 
   // 0 nothing flagged, 1 warnings, 2 a fatal diagnostic.
-  int exit_status() const;
-  // Every finding, in deck order within each problem.
+  int exit_status() const { return fatal ? 2 : warnings > 0 ? 1 : 0; }
+  // Every finding of the deck and of the problems kept, in deck order within each problem.
   std::vector<Finding> all_findings() const;
 };
 
 // Reads the deck as the run would; `name` names it in the diagnostics.
 DeckCheck check_deck(std::istream &deck, const std::string &name);
+// The same, handing each problem to `each` once it is complete instead of keeping it, so that a
+// deck of any length is checked in little memory.
+DeckCheck check_deck(std::istream &deck, const std::string &name,
+                     const std::function<void(const CheckedProblem &)> &each);
 
-// The check as text: per problem and record each field, the findings under their record, a summary.
+// The check as text: per problem and record each field, the findings under their record; then
+// the findings outside the problems and a summary.
 void print_check(std::ostream &out, const DeckCheck &check);
+void print_problem(std::ostream &out, const CheckedProblem &problem);
+void print_summary(std::ostream &out, const DeckCheck &check);
 
 } // namespace ss

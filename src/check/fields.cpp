@@ -36,6 +36,7 @@ std::string reading_of(const CheckedField &cf) {
   for (char c : cf.text)
     if (c != ' ') digits.push_back(c);
   if (f.format == FieldFormat::Integer || digits.empty()) return "";
+  if (digits.find('.') != std::string::npos) return "; it is written with a decimal point";
   std::string how;
   if (f.format == FieldFormat::Scaled)
     how = "the number in the field is divided by 1000";

@@ -52,23 +52,25 @@ void print_record(std::ostream &out, const CheckedRecord &r) {
 
 } // namespace
 
-void print_check(std::ostream &out, const DeckCheck &check) {
-  out << check.deck << ": " << check.problems.size()
-      << (check.problems.size() == 1 ? " problem" : " problems") << "\n";
-  for (const Finding &f : check.findings) print_finding(out, f, "");
-  for (const CheckedProblem &p : check.problems) {
-    out << "\nproblem " << p.number << "\n";
-    for (const CheckedRecord &r : p.records) print_record(out, r);
-    for (const Finding &f : p.findings) print_finding(out, f, "  ");
-  }
-  int warnings = 0, fatal = 0;
-  for (const Finding &f : check.all_findings()) {
-    warnings += f.severity == Severity::Warning;
-    fatal += f.severity == Severity::Fatal;
-  }
-  out << "\n" << warnings << (warnings == 1 ? " warning" : " warnings");
-  if (fatal > 0) out << "; the run would stop with the fatal diagnostic above";
+void print_problem(std::ostream &out, const CheckedProblem &p) {
+  out << "problem " << p.number << "\n";
+  for (const CheckedRecord &r : p.records) print_record(out, r);
+  for (const Finding &f : p.findings) print_finding(out, f, "  ");
   out << "\n";
+}
+
+void print_summary(std::ostream &out, const DeckCheck &check) {
+  for (const Finding &f : check.findings) print_finding(out, f, "");
+  out << check.deck << ": " << check.problem_count
+      << (check.problem_count == 1 ? " problem, " : " problems, ") << check.warnings
+      << (check.warnings == 1 ? " warning" : " warnings");
+  if (check.fatal) out << "; the run would stop with the fatal diagnostic above";
+  out << "\n";
+}
+
+void print_check(std::ostream &out, const DeckCheck &check) {
+  for (const CheckedProblem &p : check.problems) print_problem(out, p);
+  print_summary(out, check);
 }
 
 } // namespace ss

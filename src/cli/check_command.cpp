@@ -28,8 +28,9 @@ int check_command(const std::vector<std::string> &args, std::ostream &out, std::
     return err << "simple-span check: give one deck. Try 'simple-span check --help'\n", 2;
   std::ifstream in(args[0], std::ios::binary);
   if (!in) return err << "simple-span check: cannot open " << args[0] << "\n", 2;
-  const DeckCheck check = check_deck(in, args[0]);
-  print_check(out, check);
+  // Each problem is printed as soon as it is read, so a long deck is checked in little memory.
+  const DeckCheck check = check_deck(in, args[0], [&out](const CheckedProblem &p) { print_problem(out, p); });
+  print_summary(out, check);
   return check.exit_status();
 }
 

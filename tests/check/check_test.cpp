@@ -134,6 +134,8 @@ const FaultCase kFaults[] = {
     {"range", kTitle + with(kSpanRb, 12, "    60") + kLoad + kSectionRb, "range", 2, 12, 1,
      "reads 0.06 ft, outside the plausible 10 to 400 ft: without a decimal point its last 3 digits are "
      "decimals; written \"60.\" it would read 60 ft"},
+    {"range with a point", kTitle + with(kSpanRb, 12, "   5.0") + kLoad + kSectionRb, "range", 2, 12, 1,
+     "reads 5 ft, outside the plausible 10 to 400 ft; it is written with a decimal point"},
     {"uncovered", kTitle + with(kSpanRb, 70, "77") + kLoad + kSectionRb, "uncovered", 2, 70, 1,
      "columns 70-71 hold \"77\", which no field reads"},
     {"tab", "*B04P001CHECKED\tTAB\n" + kSpanRb + kLoad + kSectionRb, "tab", 1, 16, 1, "a tab in column 16"},
