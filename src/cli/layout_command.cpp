@@ -48,6 +48,7 @@ void print_ruler(std::ostream &out, const RecordLayout &rec) {
                                                : c == f.first                   ? '<'
                                                : c == f.last                    ? '>'
                                                                                 : '-';
+  tens.erase(tens.find_last_not_of(' ') + 1);
   out << tens << "\n" << units << "\n" << marks << "\n";
 }
 
