@@ -1,5 +1,7 @@
 #include "cli/subcommands.h"
 
+#include "cli/check_command.h"
+#include "cli/layout_command.h"
 #include "cli/summary_command.h"
 
 namespace ss {
@@ -8,6 +10,14 @@ const std::vector<Subcommand> &subcommands() {
   static const std::vector<Subcommand> all{
       {"summary", "print the verdict of every problem of DECK as a table; no report is written",
        summary_command},
+      {"check", "read DECK as the run would and flag what looks wrong; no file is written",
+       [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
+         return check_command(operands, out, err);
+       }},
+      {"layout", "print the record layouts (all, or the RECORD named) under a column ruler",
+       [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
+         return layout_command(operands, out, err);
+       }},
   };
   return all;
 }
