@@ -86,7 +86,7 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
     err << "simple-span: " << e.what() << "\n";
     return 1;
   }
-  Report report(units.report, units.report_name);
+  Report report(units.report, units.report_name, Report::kFileBlock);
   DeckReader deck(units.deck, units.deck_name);
   ProblemState st;
   Run run{st, report, deck};
@@ -96,7 +96,7 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
     run_problems(run, routines, stamp);
     report.flush();
   } catch (const FatalError &e) {
-    units.report.flush(); // the report keeps every line written before the fault
+    report.flush_after_fault(); // the report keeps every line written before the fault
     err << "simple-span: " << e.what() << "\n";
     return 1;
   }
