@@ -1,7 +1,11 @@
 #include "cli/program.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "cli/setio.h"
 #include "cli/stamp.h"
+#include "driver/parallel.h"
 #include "export/export.h"
 #include "state/fatal.h"
 
@@ -10,7 +14,7 @@ namespace ss {
 namespace {
 
 constexpr const char *kUsage =
-    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR]\n"
+    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR] [--jobs N]\n"
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
@@ -20,6 +24,8 @@ constexpr const char *kUsage =
     "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
     "  --plot DIR   also write DIR/<problem number>.svg: moment, shear and deflection diagrams and\n"
     "               a sketch of the section, one page per design\n"
+    "  --jobs N     run the problems on N threads (default: one per core); the report and the files\n"
+    "               are those of a run on one thread\n"
     "  --help       print this text\n"
     "  --version    print the version\n"
     "\n"
@@ -48,6 +54,18 @@ bool export_option(const std::vector<std::string> &args, std::size_t &i, ExportO
   return true;
 }
 
+// True when args[i] is --jobs N or --jobs=N: the count goes into `jobs` (0 when it is not a whole
+// number from 1 to 256) and i is left at the last argument taken.
+bool jobs_option(const std::vector<std::string> &args, std::size_t &i, int &jobs) {
+  const std::string &a = args[i];
+  if (a != "--jobs" && a.rfind("--jobs=", 0) != 0) return false;
+  const std::string n = a.size() > 6 ? a.substr(7) : i + 1 < args.size() ? args[++i] : std::string();
+  jobs = 0;
+  if (n.empty() || n.size() > 3 || n.find_first_not_of("0123456789") != std::string::npos) return true;
+  if (const int v = std::stoi(n); v >= 1 && v <= 256) jobs = v;
+  return true;
+}
+
 } // namespace
 
 int simple_span_main(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
@@ -55,12 +73,17 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
   std::vector<std::string> names;
   bool overwrite = false;
   ExportOptions exports;
+  ParallelOptions parallel;
+  parallel.jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string &a = args[i];
     if (a == "--help") return out << kUsage, 0;
     if (a == "--version") return out << kVersion, 0;
     if (const char *missing = nullptr; export_option(args, i, exports, missing)) {
       if (missing) return err << "simple-span: " << missing << " needs a directory\n" << kUsage, 2;
+    } else if (jobs_option(args, i, parallel.jobs)) {
+      if (parallel.jobs == 0)
+        return err << "simple-span: --jobs needs a number of threads from 1 to 256\n", 2;
     } else if (a == "--overwrite")
       overwrite = true;
     else if (a.size() > 1 && a[0] == '-')
@@ -93,7 +116,7 @@ int simple_span_main(const std::vector<std::string> &args, std::istream &in, std
   if (exports.any())
     run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
   try {
-    run_problems(run, routines, stamp);
+    run_problems_parallel(run, routines, stamp, parallel);
     report.flush();
   } catch (const FatalError &e) {
     report.flush_after_fault(); // the report keeps every line written before the fault

@@ -6,7 +6,8 @@
 
 namespace ss {
 
-DeckReader::DeckReader(std::istream &in, std::string name) : in_(in), name_(std::move(name)) {}
+DeckReader::DeckReader(std::istream &in, std::string name, long first_line)
+    : in_(in), name_(std::move(name)), line_(first_line - 1) {}
 
 namespace {
 
@@ -17,21 +18,27 @@ constexpr std::streamsize kKeptColumns = 256;
 
 } // namespace
 
-std::optional<Record> DeckReader::try_read() {
+bool read_kept_line(std::istream &in, std::string &line, const std::string &name) {
   char kept[kKeptColumns + 1];
-  in_.getline(kept, sizeof kept);
-  if (in_.bad()) throw FatalError("read error on unit 5, file " + name_);
-  const std::streamsize got = in_.gcount();
-  if (got == 0) return std::nullopt; // nothing left
+  in.getline(kept, sizeof kept);
+  if (in.bad()) throw FatalError("read error on unit 5, file " + name);
+  const std::streamsize got = in.gcount();
+  if (got == 0) return false; // nothing left
   std::streamsize length = got;
-  if (in_.fail()) { // a longer line: skip the rest of it
-    in_.clear(in_.rdstate() & ~std::ios::failbit);
-    in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    if (in_.bad()) throw FatalError("read error on unit 5, file " + name_);
-  } else if (!in_.eof()) {
+  if (in.fail()) { // a longer line: skip the rest of it
+    in.clear(in.rdstate() & ~std::ios::failbit);
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (in.bad()) throw FatalError("read error on unit 5, file " + name);
+  } else if (!in.eof()) {
     --length; // the line end was read, not stored
   }
-  std::string text(kept, static_cast<std::size_t>(length));
+  line.assign(kept, static_cast<std::size_t>(length));
+  return true;
+}
+
+std::optional<Record> DeckReader::try_read() {
+  std::string text;
+  if (!read_kept_line(in_, text, name_)) return std::nullopt;
   if (!text.empty() && text.back() == '\r') text.pop_back();
   return Record(std::move(text), ++line_, name_);
 }
@@ -41,5 +48,7 @@ Record DeckReader::read() {
   if (!r) throw EndOfDeck{};
   return std::move(*r);
 }
+
+bool DeckReader::at_end() { return in_.peek() == std::char_traits<char>::eof(); }
 
 } // namespace ss

@@ -173,17 +173,19 @@ void run_problem(Run &run, const DesignRoutines &r, const RunStamp &stamp) {
 
 } // namespace
 
+void run_next_problem(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
+  try {
+    run_problem(run, routines, stamp);
+  } catch (const ProblemError &e) {
+    print_error(run.out, e.code, run.st.problem_number);
+  } catch (const SectionUnavailable &) {
+    print_unavailable(run.out, run.st.problem_number);
+  }
+}
+
 void run_problems(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
   try {
-    for (;;) {
-      try {
-        run_problem(run, routines, stamp);
-      } catch (const ProblemError &e) {
-        print_error(run.out, e.code, run.st.problem_number);
-      } catch (const SectionUnavailable &) {
-        print_unavailable(run.out, run.st.problem_number);
-      }
-    }
+    for (;;) run_next_problem(run, routines, stamp);
   } catch (const EndOfDeck &) {
     // The end of the deck ends the run normally, at whatever record it is met.
   }
