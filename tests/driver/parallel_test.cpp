@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <unistd.h>
 
 #include "driver/parallel.h"
 #include "export/csv.h"
