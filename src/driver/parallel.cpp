@@ -209,7 +209,10 @@ public:
     if (held_) add(*c, line_);
     held_ = false;
     while (read(*c)) {
-      const bool title = looks_like_title(line_);
+      // A title record after one continued ("CONT" in columns 65-68) is most likely its
+      // continuation: no place to cut (a wrong guess only costs a run again).
+      const bool title = looks_like_title(line_) && !continued_;
+      continued_ = looks_like_title(line_) && line_.size() >= 68 && line_.compare(64, 4, "CONT") == 0;
       if ((title && (titles_ >= options_.chunk_problems || c->text.size() >= options_.chunk_bytes)) ||
           c->text.size() >= options_.max_chunk_bytes) {
         held_ = true;
@@ -252,6 +255,7 @@ private:
   long next_line_;
   std::string line_;
   bool held_ = false;
+  bool continued_ = false; // the line read last is a title record continued on the next
   bool done_ = false;
   int titles_ = 0;
   std::deque<std::pair<std::size_t, long>> title_at_; // the last titles: offset and line
@@ -311,7 +315,7 @@ ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, c
     return {};
   }
   const Context cx{routines, stamp, run.deck.name(), static_cast<bool>(run.results_printed)};
-  const std::size_t in_flight = static_cast<std::size_t>(options.jobs) + 1;
+  const std::size_t in_flight = static_cast<std::size_t>(options.jobs);
   ParallelCounts counts;
   Truth truth(run, cx);
   Cutter cutter(run.deck, options);
