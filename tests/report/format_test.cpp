@@ -202,7 +202,7 @@ TEST(FormatF, InPlaceDigitsAreTheExactRounding) {
 TEST(FormatI, EveryWidthBoundary) {
   std::vector<std::int64_t> values = {0, std::numeric_limits<std::int64_t>::min(),
                                       std::numeric_limits<std::int64_t>::max()};
-  for (std::int64_t p = 1; p <= 1000000000000000000; p *= 10)
+  for (std::int64_t p = 1, k = 0; k <= 18; ++k, p = k <= 18 ? p * 10 : p) // p = 10^k
     for (std::int64_t v : {p - 1, p, -p + 1, -p}) values.push_back(v);
   for (std::int64_t v : values)
     for (int w = -1; w <= 21; ++w) {
