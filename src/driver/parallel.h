@@ -1,11 +1,11 @@
 // The problem loop on several threads. The deck is cut into chunks of whole problems as they
 // appear (a title record starts a problem) and each chunk runs on a thread of its own, from the
-// state a warm-up leaves: the last problem of the chunk before, run from a fresh state. A chunk's
-// results are used only once that start is proved: when the chunk before has ended, the true
-// state must equal the warm-up state member for member and the true run must stop at the very
-// line where the chunk starts. Otherwise the chunk runs again from the true state. The report,
-// the results handed to Run::results_printed, their order and a fatal diagnostic are therefore
-// those of the single-threaded loop.
+// state a warm-up leaves: the last problems of the chunk before, run from the latest state already
+// proved. A chunk's results are used only once that start is proved: when the chunk before has
+// ended, the true state must equal the warm-up state member for member and the true run must stop
+// at the very line where the chunk starts. Otherwise the chunk runs again from the true state. The
+// report, the results handed to Run::results_printed, their order and a fatal diagnostic are
+// therefore those of the single-threaded loop. At most `jobs` chunks are held at once.
 #pragma once
 
 #include <cstddef>
