@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char *kUsage =
     "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR] [--pdf FILE]\n"
-    "                   [--html FILE] [--strict] [--quiet]\n"
+    "                   [--html FILE] [--strict] [--quiet] [--jobs N]\n"
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
@@ -33,6 +33,8 @@ constexpr const char *kUsage =
     "               deck holds no problem\n"
     "  --quiet      no line on standard error at the end of a run in which a problem did not\n"
     "               complete\n"
+    "  --jobs N     run the problems on N threads (default: one per core); the report and the files\n"
+    "               are those of a run on one thread\n"
     "  --help       print this text\n"
     "  --version    print the version\n"
     "\n"
@@ -97,6 +99,8 @@ std::variant<Invocation, UsageError> parse_args(const std::vector<std::string> &
   app.add_flag("--overwrite", run.overwrite);
   app.add_flag("--strict", run.strict);
   app.add_flag("--quiet", run.quiet);
+  std::string jobs;
+  app.add_option("--jobs", jobs)->type_name("N");
   app.add_option("--csv", run.exports.csv_dir)->type_name("DIR");
   app.add_option("--plot", run.exports.plot_dir)->type_name("DIR");
   app.add_option("--pdf", run.documents.pdf_file)->type_name("FILE");
@@ -118,6 +122,12 @@ std::variant<Invocation, UsageError> parse_args(const std::vector<std::string> &
   if (app.count("--plot") && run.exports.plot_dir.empty()) return UsageError{"--plot needs a directory"};
   if (app.count("--pdf") && run.documents.pdf_file.empty()) return UsageError{"--pdf needs a file name"};
   if (app.count("--html") && run.documents.html_file.empty()) return UsageError{"--html needs a file name"};
+  if (app.count("--jobs")) {
+    const bool digits =
+        !jobs.empty() && jobs.size() <= 3 && jobs.find_first_not_of("0123456789") == std::string::npos;
+    run.jobs = digits ? std::stoi(jobs) : 0;
+    if (run.jobs < 1 || run.jobs > 256) return UsageError{"--jobs needs a number of threads from 1 to 256"};
+  }
   return inv;
 }
 

@@ -14,6 +14,7 @@ namespace ss {
 struct RunOptions {
   std::vector<std::string> names; // DECK and REPORT, or none for the console dialogue
   bool overwrite = false;         // replace an existing report without asking
+  int jobs = 0;                   // --jobs: threads running problems; 0: one per core
   bool strict = false;            // exit status 3 when a problem failed or the deck held none
   bool quiet = false;             // no end-of-run line on standard error
   ExportOptions exports;          // --csv and --plot directories

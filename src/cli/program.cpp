@@ -1,5 +1,8 @@
 #include "cli/program.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "cli/documents.h"
 #include "cli/export_check.h"
 #include "cli/options.h"
@@ -7,6 +10,7 @@
 #include "cli/stamp.h"
 #include "cli/subcommands.h"
 #include "driver/outcomes.h"
+#include "driver/parallel.h"
 #include "export/export.h"
 #include "export/write_file.h"
 #include "state/fatal.h"
@@ -106,7 +110,8 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
   std::string written; // the report's bytes, for the verdicts and documents made at the end
   CopyingBuf copying(units.report.stream().rdbuf(), written);
   std::ostream copied(&copying);
-  Report report(exporter.needs_report() ? copied : units.report.stream(), units.report_name);
+  Report report(exporter.needs_report() ? copied : units.report.stream(), units.report_name,
+                Report::kFileBlock);
   DeckReader deck(*units.deck, units.deck_name);
   ProblemState st;
   OutcomeTally tally;
@@ -116,7 +121,10 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
     run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
   std::string fatal;
   try {
-    run_problems(run, routines, stamp);
+    ParallelOptions parallel;
+    parallel.jobs =
+        opts.jobs > 0 ? opts.jobs : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    run_problems_parallel(run, routines, stamp, parallel);
   } catch (const FatalError &e) {
     fatal = e.what(); // the report keeps every line written before the fault
   }

@@ -4,7 +4,8 @@
 
 namespace ss {
 
-DeckReader::DeckReader(std::istream &in, std::string name) : in_(in), name_(std::move(name)) {}
+DeckReader::DeckReader(std::istream &in, std::string name, long first_line)
+    : in_(in), name_(std::move(name)), line_(first_line - 1), started_(first_line != 1) {}
 
 namespace {
 
@@ -26,29 +27,41 @@ std::string skip_byte_order_mark(std::streambuf &buf) {
   return {};
 }
 
-} // namespace
-
-std::optional<Record> DeckReader::try_read() {
-  std::streambuf *buf = in_.rdbuf();
-  if (!buf || !in_.good()) return std::nullopt;
-  std::string text;
-  if (!started_) {
-    started_ = true;
-    text = skip_byte_order_mark(*buf);
-  }
-  std::size_t length = text.size();
+// Reads the rest of a line after the `line` already taken.
+bool read_rest(std::istream &in, std::string &line, const std::string &name, long number) {
+  std::streambuf *buf = in.rdbuf();
+  std::size_t length = line.size();
   int c = kEof;
   while ((c = buf->sbumpc()) != kEof && c != '\n' && c != '\r') {
     if (++length > kMaxDeckLine)
-      throw FatalError("read error on unit 5, file " + name_ + ": line " + std::to_string(line_ + 1) +
+      throw FatalError("read error on unit 5, file " + name + ": line " + std::to_string(number) +
                        " is longer than " + std::to_string(kMaxDeckLine) + " characters: not a deck?");
-    if (length <= kKeptColumns) text.push_back(static_cast<char>(c));
+    if (length <= kKeptColumns) line.push_back(static_cast<char>(c));
   }
   if (c == '\r' && buf->sgetc() == '\n') buf->sbumpc();
   if (c == kEof) {
-    in_.setstate(std::ios::eofbit);
-    if (length == 0) return std::nullopt; // nothing left
+    in.setstate(std::ios::eofbit);
+    if (length == 0) return false; // nothing left
   }
+  return true;
+}
+
+} // namespace
+
+bool read_kept_line(std::istream &in, std::string &line, const std::string &name, long number) {
+  line.clear();
+  if (!in.rdbuf() || !in.good()) return false;
+  return read_rest(in, line, name, number);
+}
+
+std::optional<Record> DeckReader::try_read() {
+  if (!in_.rdbuf() || !in_.good()) return std::nullopt;
+  std::string text;
+  if (!started_) {
+    started_ = true;
+    text = skip_byte_order_mark(*in_.rdbuf());
+  }
+  if (!read_rest(in_, text, name_, line_ + 1)) return std::nullopt;
   return Record(std::move(text), ++line_, name_);
 }
 
@@ -57,5 +70,7 @@ Record DeckReader::read() {
   if (!r) throw EndOfDeck{};
   return std::move(*r);
 }
+
+bool DeckReader::at_end() { return !in_.good() || in_.peek() == std::char_traits<char>::eof(); }
 
 } // namespace ss

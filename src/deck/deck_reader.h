@@ -17,14 +17,22 @@ namespace ss {
 
 class DeckReader {
 public:
-  DeckReader(std::istream &in, std::string name = "deck");
+  // `first_line` numbers the first line read (a part of a deck read on its own starts further on);
+  // only a reader that starts at line 1 looks for a byte-order mark.
+  DeckReader(std::istream &in, std::string name = "deck", long first_line = 1);
   // The next record; throws EndOfDeck at the end of the deck.
   Record read();
   // The next record, or nothing at the end of the deck.
   std::optional<Record> try_read();
+  // True when no line is left.
+  bool at_end();
+  // The number of the line the next read returns.
+  long next_line() const { return line_ + 1; }
   const std::string &name() const { return name_; }
   // The line number of the last record read (0 before the first).
   long line() const { return line_; }
+  // The stream read from, for a reader that takes the rest of the deck over.
+  std::istream &stream() { return in_; }
 
 private:
   std::istream &in_;
@@ -35,5 +43,10 @@ private:
 
 // Characters a deck line may hold before the reader gives up on the file.
 constexpr std::size_t kMaxDeckLine = 65536;
+
+// Reads the next line as the deck reader keeps it: its first 256 characters, the line end and the
+// rest of a longer line passed over. False at the end of the deck; throws FatalError naming `name`
+// and `number` (the line's number) when the line is longer than kMaxDeckLine.
+bool read_kept_line(std::istream &in, std::string &line, const std::string &name, long number);
 
 } // namespace ss

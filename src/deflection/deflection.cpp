@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace ss {
 
@@ -39,14 +40,49 @@ struct UnitDeflections {
   std::array<float, 40> uniform{}; // in per kip/ft over the span
 };
 
-UnitDeflections unit_deflections(ProblemState &st) {
+// What the span alone decides, the same for every trial section of a design: the unit-load moment
+// diagrams before integration and where each load of the midspan influence line stands. Kept per
+// thread for the last span seen.
+struct SpanGeometry {
+  float length = 0;
+  std::array<float, 40> x{}; // stations 0..39
+  UnitDeflections moments;
+  std::array<int, 23> panel{};    // load p: twentieth-point panel i (-1: off the span)
+  std::array<float, 23> within{}; // load p: fraction f of the panel
+};
+
+void set_geometry(SpanGeometry &g, const ProblemState &st) {
   const float L = st.length;
-  UnitDeflections u;
+  g.length = L;
+  std::copy(st.x.begin(), st.x.begin() + 40, g.x.begin());
   for (int s = 0; s < 40; ++s) {
     const float x = st.x[s];
-    u.point[s] = s <= 20 ? 0.5f * x : 0.5f * (L - x);
-    u.uniform[s] = x * (L - x) * 0.5f;
+    g.moments.point[s] = s <= 20 ? 0.5f * x : 0.5f * (L - x);
+    g.moments.uniform[s] = x * (L - x) * 0.5f;
   }
+  for (int p = 1; p <= 22; ++p) {
+    // Position of the load p-1 ft from midspan in twentieth-point units from the left support.
+    float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
+    // A span so long that 10 L overflows (over 3.4E37 ft) makes s infinite; as L grows the load
+    // p-1 ft from midspan tends to midspan, so s is taken as 10.
+    if (std::isinf(s)) s = 10.0f;
+    g.panel[p] = s > 0.0f ? static_cast<int>(s) : -1; // 0..10, or the load is off the span
+    g.within[p] = s > 0.0f ? s - static_cast<float>(g.panel[p]) : 0.0f;
+  }
+}
+
+const SpanGeometry &span_geometry(const ProblemState &st) {
+  thread_local SpanGeometry g;
+  static_assert(sizeof g.length == 4 && sizeof g.x == 160);
+  if (std::memcmp(&g.length, &st.length, sizeof g.length) != 0 ||
+      std::memcmp(g.x.data(), st.x.data(), sizeof g.x) != 0)
+    set_geometry(g, st);
+  return g;
+}
+
+UnitDeflections unit_deflections(ProblemState &st, const SpanGeometry &g) {
+  const float L = st.length;
+  UnitDeflections u = g.moments;
   const bool composite = st.beam_type == 3 || st.beam_type == 5;
   const float *in = composite ? st.i_n.data() : st.i_steel.data();
   // The TOT.NC deflection total is only a scratch accumulator here: the tables clear it first.
@@ -56,24 +92,15 @@ UnitDeflections unit_deflections(ProblemState &st) {
 }
 
 // Midspan deflection under a unit load p-1 ft from midspan, p = 1..22 (element p; 0 unused).
-std::array<float, 23> midspan_influence(const ProblemState &st, const UnitDeflections &u) {
-  const float L = st.length;
+std::array<float, 23> midspan_influence(const SpanGeometry &g, const UnitDeflections &u) {
   std::array<float, 23> w{};
   for (int p = 1; p <= 22; ++p) {
-    // Position of the load in twentieth-point units from the left support.
-    float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
-    // A span so long that 10 L overflows (over 3.4E37 ft) makes s infinite; as L grows the load
-    // p-1 ft from midspan tends to midspan, so s is taken as 10.
-    if (std::isinf(s)) s = 10.0f;
-    if (s > 0.0f) {
-      const int i = static_cast<int>(s); // 0..10
-      const float f = s - static_cast<float>(i);
-      const float p0 = i != 0 ? u.point[i - 1] : 0.0f;
-      // At i = 10 the upper value is the first intermediate sum; f is then 0 or nearly so.
-      w[p] = f * (u.point[i] - p0) + p0;
-    } else {
-      w[p] = 0.0f; // the load is off the span
-    }
+    const int i = g.panel[p];
+    if (i < 0) continue; // the load is off the span
+    const float f = g.within[p];
+    const float p0 = i != 0 ? u.point[i - 1] : 0.0f;
+    // At i = 10 the upper value is the first intermediate sum; f is then 0 or nearly so.
+    w[p] = f * (u.point[i] - p0) + p0;
   }
   return w;
 }
@@ -106,11 +133,12 @@ void LLDEFL(ProblemState &st) {
   if (st.e > 0.0f && st.length > 0.0f && st.dfm > 0.0f) {
     const float L = st.length;
     const float r = st.dfd / st.dfm; // moment-distributed loads to deflection-distributed loads
-    const UnitDeflections u = unit_deflections(st);
+    const SpanGeometry &g = span_geometry(st);
+    const UnitDeflections u = unit_deflections(st, g);
     const float point_mid = u.point[9];     // midspan, unit load at midspan
     const float uniform_mid = u.uniform[9]; // midspan, unit uniform load
     st.defl_sidewalk = st.swll * uniform_mid;
-    const std::array<float, 23> w = midspan_influence(st, u);
+    const std::array<float, 23> w = midspan_influence(g, u);
     bool highway = true;
     if (st.omit_truck != 1) {
       if (st.live_class == 3) {

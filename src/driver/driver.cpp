@@ -219,34 +219,34 @@ void ended(const Run &run, ProblemOutcome::Kind kind, std::int32_t code = 0) {
 
 } // namespace
 
-void run_problems(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
+void run_next_problem(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
   using Kind = ProblemOutcome::Kind;
+  const Record title = seek_title(run); // the end of the deck between problems ends the run
   int designs = 0;
   const DesignRoutines counted = counting(routines, designs);
-  for (;;) {
-    std::optional<Record> title;
-    try {
-      title = seek_title(run);
-    } catch (const EndOfDeck &) {
-      return; // the end of the deck between problems ends the run normally
-    }
-    designs = 0;
-    try {
-      run_problem(run, *title, counted, stamp);
-      ended(run, designs > 0 ? Kind::Designed : Kind::NotDesigned);
-    } catch (const ProblemError &e) {
-      print_error(run.out, e.code, run.st.problem_number);
-      ended(run, Kind::Error, e.code);
-    } catch (const SectionUnavailable &) {
-      print_unavailable(run.out, run.st.problem_number);
-      ended(run, Kind::Unavailable);
-    } catch (const EndOfDeck &) {
-      // The end of the deck inside a problem ends the run as well, at whatever record it is met.
-      return ended(run, Kind::CutShort);
-    } catch (const FatalError &e) {
-      if (std::string(e.what()).rfind("input conversion error", 0) != 0) throw;
-      throw FatalError(in_context(e.what(), run));
-    }
+  try {
+    run_problem(run, title, counted, stamp);
+    ended(run, designs > 0 ? Kind::Designed : Kind::NotDesigned);
+  } catch (const ProblemError &e) {
+    print_error(run.out, e.code, run.st.problem_number);
+    ended(run, Kind::Error, e.code);
+  } catch (const SectionUnavailable &) {
+    print_unavailable(run.out, run.st.problem_number);
+    ended(run, Kind::Unavailable);
+  } catch (const EndOfDeck &) {
+    ended(run, Kind::CutShort); // the end of the deck inside a problem ends the run as well
+    throw;
+  } catch (const FatalError &e) {
+    if (std::string(e.what()).rfind("input conversion error", 0) != 0) throw;
+    throw FatalError(in_context(e.what(), run));
+  }
+}
+
+void run_problems(Run &run, const DesignRoutines &routines, const RunStamp &stamp) {
+  try {
+    for (;;) run_next_problem(run, routines, stamp);
+  } catch (const EndOfDeck &) {
+    // The end of the deck ends the run normally, at whatever record it is met.
   }
 }
 

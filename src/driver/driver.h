@@ -27,6 +27,10 @@ struct RunStamp {
   std::string time;
 };
 
+// Runs the next problem of the deck: from the search for its title record to its last design,
+// or to its error line. Throws EndOfDeck when the deck ends on the way, FatalError as below.
+void run_next_problem(Run &run, const DesignRoutines &routines, const RunStamp &stamp);
+
 // Runs every problem of the deck until its end (EndOfDeck ends the loop normally). Throws
 // FatalError for a malformed numeric field or a failed report write.
 void run_problems(Run &run, const DesignRoutines &routines, const RunStamp &stamp);

@@ -1,6 +1,7 @@
 // The file dialogue and the command line, driven through standard input in a scratch folder.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <unistd.h>
@@ -40,6 +41,26 @@ protected:
   fs::path old_, dir_;
   std::ostringstream out_, err_;
 };
+
+// --jobs takes a thread count from 1 to 256; the report is the same whatever the count, and a
+// fatal diagnostic leaves the lines written before it.
+TEST_F(Dialogue, JobsOptionKeepsTheReport) {
+  for (const char *bad : {"0", "257", "x", "-1"}) {
+    EXPECT_EQ(run("", {"in.deck", "out.txt", "--jobs", bad}), 2) << bad;
+    EXPECT_NE(err_.str().find("--jobs needs a number of threads"), std::string::npos) << err_.str();
+  }
+  std::string deck;
+  for (int i = 0; i < 40; ++i)
+    deck += read_file(std::string(SIMPLE_SPAN_TEST_DECKS) + "/rolled-rp-design.deck");
+  write_file("in.deck", deck + "*B04R999\n1RB0HS20   4X.\n");
+  ::setenv("SOURCE_DATE_EPOCH", "0", 1); // both runs print the same date and time
+  EXPECT_EQ(run("", {"in.deck", "one.txt", "--jobs=1"}), 1);
+  EXPECT_EQ(run("", {"--jobs", "3", "in.deck", "three.txt"}), 1);
+  EXPECT_NE(err_.str().find("conversion"), std::string::npos) << err_.str();
+  EXPECT_TRUE(read_file("one.txt") == read_file("three.txt"));
+  EXPECT_NE(read_file("three.txt").find("R999"), std::string::npos);
+  ::unsetenv("SOURCE_DATE_EPOCH");
+}
 
 TEST_F(Dialogue, AsksForBothNamesAndWritesTheReport) {
   EXPECT_EQ(run("in.deck\nout.txt\n"), 0);

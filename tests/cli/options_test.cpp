@@ -12,6 +12,7 @@ struct Accepted {
   bool overwrite;
   std::string csv, plot, pdf, html;
   bool strict = false, quiet = false;
+  int jobs = 0;
 };
 
 TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
@@ -31,6 +32,7 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
       {{"-", "-"}, {"-", "-"}, false, "", "", "", ""}, // standard input and output are names like any other
       {{"--strict", "a.deck", "a.out", "--quiet"}, {"a.deck", "a.out"}, false, "", "", "", "", true, true},
       {{"--quiet"}, {}, false, "", "", "", "", false, true},
+      {{"--jobs", "3", "a", "b"}, {"a", "b"}, false, "", "", "", "", false, false, 3},
   };
   for (const Accepted &c : cases) {
     const auto parsed = parse_args(c.args);
@@ -43,6 +45,7 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
     EXPECT_EQ(inv.run.exports.plot_dir, c.plot);
     EXPECT_EQ(inv.run.strict, c.strict);
     EXPECT_EQ(inv.run.quiet, c.quiet);
+    EXPECT_EQ(inv.run.jobs, c.jobs);
     EXPECT_EQ(inv.run.documents.pdf_file, c.pdf);
     EXPECT_EQ(inv.run.documents.html_file, c.html);
   }
@@ -61,6 +64,9 @@ TEST(ParseArgs, RefusalsSayWhatIsWrong) {
       {{"a.deck"}, "a report name is needed after the deck a.deck"},
       {{"a", "b", "c"}, "one deck and one report, not 3 names"},
       {{"--overwrite"}, "--overwrite goes with the two names DECK REPORT"},
+      {{"--jobs", "0"}, "--jobs needs a number of threads from 1 to 256"},
+      {{"--jobs=x"}, "--jobs needs a number of threads from 1 to 256"},
+      {{"--jobs", "257"}, "--jobs needs a number of threads from 1 to 256"},
       {{"--strict", "a.deck"}, "a report name is needed after the deck a.deck"},
       {{"--quiet=maybe"}, "--quiet takes no value"},
   };

@@ -1,11 +1,14 @@
 // Iw / Fw.d / An output rules and the report writer's carriage control.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "report/format.h"
 #include "report/line.h"
@@ -131,6 +134,84 @@ TEST(FormatF, FastPathAgreesWithExactDigits) {
     const std::string got = format_f(40, d, v);
     ASSERT_EQ(got.substr(got.find_first_not_of(' ')), want) << v << " d=" << d;
   }
+}
+
+} // namespace
+} // namespace ss
+
+namespace ss {
+namespace {
+
+// Fw.d worked out the slow, plainly exact way: the value's full decimal expansion (a float has at
+// most 149 decimals; d + 60 are printed and the digit after the d-th decides), rounded half away
+// from zero digit by digit, then the width rules.
+std::string exact_f(int w, int d, float value) {
+  if (!std::isfinite(value)) return std::string(static_cast<std::size_t>(w), '*');
+  char buf[512];
+  std::snprintf(buf, sizeof buf, "%.*f", d + 150, std::fabs(static_cast<double>(value)));
+  std::string s(buf);
+  const std::size_t point = s.find('.');
+  std::string digits = s.substr(0, point) + s.substr(point + 1, static_cast<std::size_t>(d));
+  if (s[point + 1 + static_cast<std::size_t>(d)] >= '5') {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0)
+      digits.insert(0, "1");
+    else
+      ++digits[i - 1];
+  }
+  std::string ints = digits.substr(0, digits.size() - static_cast<std::size_t>(d));
+  ints.erase(0, ints.find_first_not_of('0') == std::string::npos ? ints.size() : ints.find_first_not_of('0'));
+  std::string body = ints + "." + digits.substr(digits.size() - static_cast<std::size_t>(d));
+  const bool negative = value < 0 && body.find_first_not_of("0.") != std::string::npos;
+  if (negative) body = "-" + body;
+  if (ints.empty() && static_cast<int>(body.size()) < w) body.insert(negative ? 1 : 0, "0");
+  if (static_cast<int>(body.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
+  return std::string(static_cast<std::size_t>(w) - body.size(), ' ') + body;
+}
+
+void expect_exact(float v, int d) {
+  for (int w : {1, 3, 6, 10, 14, 40})
+    ASSERT_EQ(format_f(w, d, v), exact_f(w, d, v)) << v << " w=" << w << " d=" << d;
+}
+
+// The in-place Fw.d gives the exact rounding on a sample spread over every float bit pattern and
+// on every kind of boundary: halves at each decimal place and their neighbours, carries into a
+// new digit, the ends of the double fast path, zeros, denormals, the largest floats.
+TEST(FormatF, InPlaceDigitsAreTheExactRounding) {
+  for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << 32); bits += 40009) {
+    float v;
+    const auto b = static_cast<std::uint32_t>(bits);
+    std::memcpy(&v, &b, sizeof v);
+    expect_exact(v, static_cast<int>(bits % 9));
+  }
+  for (int d = 0; d <= 8; ++d) {
+    const double scale = std::pow(10.0, d);
+    for (double m : {0.0, 1.0, 4.0, 9.0, 99.0, 12344.0, 999999.0, 1e9 - 1, 1e14 - 1, 1e15, 1e20}) {
+      const float half = static_cast<float>((m + 0.5) / scale);
+      for (float v :
+           {half, std::nextafter(half, 0.0f), std::nextafter(half, 1e38f), static_cast<float>(m / scale)})
+        for (float s : {v, -v}) expect_exact(s, d);
+    }
+  }
+  for (float v : {0.0f, -0.0f, 1e-45f, 1.17549435e-38f, 3.4028235e38f, 0.5f, 0.05f, 0.95f, 9.995f, 99.5f})
+    for (int d = 0; d <= 12; ++d) expect_exact(v, d), expect_exact(-v, d);
+}
+
+// Iw at the ends of its range and of each width.
+TEST(FormatI, EveryWidthBoundary) {
+  std::vector<std::int64_t> values = {0, std::numeric_limits<std::int64_t>::min(),
+                                      std::numeric_limits<std::int64_t>::max()};
+  for (std::int64_t p = 1, k = 0; k <= 18; ++k, p = k <= 18 ? p * 10 : p) // p = 10^k
+    for (std::int64_t v : {p - 1, p, -p + 1, -p}) values.push_back(v);
+  for (std::int64_t v : values)
+    for (int w = -1; w <= 21; ++w) {
+      const std::string s = std::to_string(v);
+      const std::string want = static_cast<int>(s.size()) > w
+                                   ? std::string(static_cast<std::size_t>(std::max(w, 0)), '*')
+                                   : std::string(static_cast<std::size_t>(w) - s.size(), ' ') + s;
+      ASSERT_EQ(format_i(w, v), want) << v << " w=" << w;
+    }
 }
 
 } // namespace

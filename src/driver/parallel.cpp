@@ -1,0 +1,344 @@
+#include "driver/parallel.h"
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <streambuf>
+#include <thread>
+#include <vector>
+
+#include "state/fatal.h"
+#include "state/state_compare.h"
+
+namespace ss {
+
+namespace {
+
+// A stream over deck text held in memory.
+class TextBuf : public std::streambuf {
+public:
+  explicit TextBuf(const std::string &text) {
+    char *begin = const_cast<char *>(text.data()); // read only: the get area is never written
+    setg(begin, begin, begin + text.size());
+  }
+};
+
+enum class ChunkEnd {
+  kClean,   // the text ran out where a problem was to begin
+  kOverrun, // a problem needed lines past the text: it and what follows belong to the next run
+  kDeckEnd, // the deck ended
+  kFatal,   // a fatal diagnostic
+};
+
+// The output of running some deck text from a state.
+struct TextRun {
+  Report out;                           // report bytes, held in memory
+  std::vector<ProblemState> results;    // the states handed to results_printed, in order
+  std::vector<ProblemOutcome> outcomes; // the outcomes handed to problem_ended, in order
+  ChunkEnd end = ChunkEnd::kClean;
+  long end_line = 0; // the line the next problem starts at
+  std::string fatal; // the diagnostic of kFatal
+};
+
+// The deck text of a run and what it ends with.
+struct Text {
+  const std::string &lines;      // whole lines, each ending in '\n'
+  long first;                    // the number of its first line
+  bool deck_end;                 // the deck ends after it
+  const std::string &read_error; // the deck could not be read past it
+};
+
+struct Context {
+  const DesignRoutines &routines;
+  const RunStamp &stamp;
+  const std::string &deck_name;
+  bool exporting;
+};
+
+// Runs whole problems of `text` from `st` until the text runs out between two problems, a
+// problem runs past it (that problem is undone: state, report and results), the deck ends or a
+// fatal diagnostic.
+void run_text(const Context &cx, const Text &text, ProblemState &st, TextRun &r) {
+  TextBuf buf(text.lines);
+  std::istream in(&buf);
+  DeckReader deck(in, cx.deck_name, text.first);
+  Run run{st, r.out, deck};
+  if (cx.exporting) run.results_printed = [&r](const ProblemState &s) { r.results.push_back(s); };
+  run.problem_ended = [&r](const ProblemOutcome &o) { r.outcomes.push_back(o); };
+  auto saved = std::make_unique<ProblemState>();
+  for (;;) {
+    r.end_line = deck.next_line();
+    if (!text.deck_end && deck.at_end()) return;
+    *saved = st;
+    const std::size_t bytes = r.out.buffered().size(), results = r.results.size(),
+                      outcomes = r.outcomes.size();
+    try {
+      run_next_problem(run, cx.routines, cx.stamp);
+    } catch (const EndOfDeck &) {
+      if (text.deck_end) {
+        r.end = text.read_error.empty() ? ChunkEnd::kDeckEnd : ChunkEnd::kFatal;
+        r.fatal = text.read_error;
+        return;
+      }
+      st = *saved;
+      r.out.truncate(bytes);
+      r.results.resize(results);
+      r.outcomes.resize(outcomes);
+      r.end = ChunkEnd::kOverrun;
+      return;
+    } catch (const FatalError &e) {
+      r.end = ChunkEnd::kFatal;
+      r.fatal = e.what();
+      return;
+    }
+  }
+}
+
+struct Chunk {
+  long first = 1;         // the number of its first line
+  long lines = 0;         // lines held
+  std::string text;       // the lines, each ending in '\n'
+  bool deck_end = false;  // the deck ends with it
+  std::string read_error; // the deck could not be read past it
+  std::string warm_text;  // the chunk before from its last title line on
+  long warm_first = 0;
+
+  // Filled by the thread that runs it.
+  std::unique_ptr<ProblemState> start = std::make_unique<ProblemState>(); // after the warm-up
+  std::unique_ptr<ProblemState> end = std::make_unique<ProblemState>();
+  TextRun run;
+  std::exception_ptr error;
+  bool done = false;
+};
+
+// Runs a chunk from the state its warm-up leaves, the warm-up starting from the latest proved
+// state (any start will do: only the comparison proves anything).
+void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
+  ProblemState &st = *c.end;
+  st = latest;
+  if (!c.warm_text.empty()) {
+    TextRun warm;
+    const std::string none;
+    run_text(cx, {c.warm_text, c.warm_first, false, none}, st, warm);
+  }
+  *c.start = st;
+  run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run);
+}
+
+// Threads taking chunks in deck order.
+class Pool {
+public:
+  Pool(const Context &cx, int threads) : cx_(cx) {
+    for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
+  }
+  ~Pool() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    queued_.notify_all();
+    for (std::thread &t : threads_) t.join();
+  }
+  void add(Chunk &c) {
+    {
+      std::lock_guard lock(mutex_);
+      queue_.push_back(&c);
+    }
+    queued_.notify_one();
+  }
+  // The state proved last, where the next warm-ups start.
+  void publish(const ProblemState &st) {
+    auto copy = std::make_shared<const ProblemState>(st);
+    std::lock_guard lock(mutex_);
+    latest_ = std::move(copy);
+  }
+  void wait(Chunk &c) {
+    std::unique_lock lock(mutex_);
+    finished_.wait(lock, [&] { return c.done; });
+  }
+
+private:
+  void work() {
+    for (;;) {
+      Chunk *c = nullptr;
+      std::shared_ptr<const ProblemState> latest;
+      {
+        std::unique_lock lock(mutex_);
+        queued_.wait(lock, [&] { return stop_ || !queue_.empty(); });
+        if (stop_) return;
+        c = queue_.front();
+        queue_.pop_front();
+        latest = latest_;
+      }
+      try {
+        speculate(cx_, *c, *latest);
+      } catch (...) {
+        c->error = std::current_exception();
+      }
+      {
+        std::lock_guard lock(mutex_);
+        c->done = true;
+      }
+      finished_.notify_all();
+    }
+  }
+
+  const Context &cx_;
+  std::mutex mutex_;
+  std::condition_variable queued_, finished_;
+  std::deque<Chunk *> queue_;
+  std::shared_ptr<const ProblemState> latest_ = std::make_shared<const ProblemState>();
+  bool stop_ = false;
+  std::vector<std::thread> threads_;
+};
+
+bool looks_like_title(const std::string &line) { return !line.empty() && line[0] == '*'; }
+
+// Cuts the deck into chunks as it is read, holding one line ahead.
+class Cutter {
+public:
+  Cutter(DeckReader &deck, const ParallelOptions &options)
+      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()) {}
+  bool done() const { return done_; }
+
+  std::unique_ptr<Chunk> next() {
+    auto c = std::make_unique<Chunk>();
+    c->first = next_line_;
+    c->warm_text = std::move(warm_text_);
+    c->warm_first = warm_first_;
+    titles_ = 0;
+    title_at_.clear();
+    if (held_) add(*c, line_);
+    held_ = false;
+    while (read(*c)) {
+      // A title record after one continued ("CONT" in columns 65-68) is most likely its
+      // continuation: no place to cut (a wrong guess only costs a run again).
+      const bool title = looks_like_title(line_) && !continued_;
+      continued_ = looks_like_title(line_) && line_.size() >= 68 && line_.compare(64, 4, "CONT") == 0;
+      if ((title && (titles_ >= options_.chunk_problems || c->text.size() >= options_.chunk_bytes)) ||
+          c->text.size() >= options_.max_chunk_bytes) {
+        held_ = true;
+        break;
+      }
+      add(*c, line_);
+    }
+    next_line_ = c->first + c->lines;
+    if (!title_at_.empty()) {
+      warm_text_ = c->text.substr(title_at_.front().first);
+      warm_first_ = title_at_.front().second;
+    }
+    return c;
+  }
+
+private:
+  bool read(Chunk &c) {
+    try {
+      if (read_kept_line(in_, line_, name_, c.first + c.lines)) return true;
+    } catch (const FatalError &e) {
+      c.read_error = e.what();
+    }
+    c.deck_end = done_ = true;
+    return false;
+  }
+  void add(Chunk &c, const std::string &line) {
+    if (looks_like_title(line)) {
+      ++titles_;
+      title_at_.emplace_back(c.text.size(), c.first + c.lines);
+      if (static_cast<int>(title_at_.size()) > options_.warm_problems) title_at_.pop_front();
+    }
+    c.text += line;
+    c.text += '\n';
+    ++c.lines;
+  }
+
+  std::istream &in_;
+  const std::string &name_;
+  const ParallelOptions &options_;
+  long next_line_;
+  std::string line_;
+  bool held_ = false;
+  bool continued_ = false; // the line read last is a title record continued on the next
+  bool done_ = false;
+  int titles_ = 0;
+  std::deque<std::pair<std::size_t, long>> title_at_; // the last titles: offset and line
+  std::string warm_text_;
+  long warm_first_ = 0;
+};
+
+// The single-threaded run as far as it has been proved: its state in run.st, the line it goes on
+// from, and the lines from there that the last chunk held but did not use.
+class Truth {
+public:
+  Truth(Run &run, const Context &cx) : run_(run), cx_(cx), line_(run.deck.next_line()) {}
+
+  // Takes the chunk's results when its start is proved, else runs its text again from the true
+  // state. False once the run has ended; throws FatalError for a fatal diagnostic.
+  bool take(Chunk &c, ParallelCounts &counts) {
+    if (c.error) std::rethrow_exception(c.error);
+    ++counts.chunks;
+    if (pending_.empty() && line_ == c.first && state_difference(run_.st, *c.start).empty()) {
+      run_.st = *c.end;
+      return use(c.run, c.text, c.first);
+    }
+    ++counts.reruns;
+    std::string text = std::move(pending_);
+    text += c.text;
+    TextRun again;
+    run_text(cx_, {text, line_, c.deck_end, c.read_error}, run_.st, again);
+    return use(again, text, line_);
+  }
+
+private:
+  bool use(const TextRun &r, const std::string &text, long first) {
+    run_.out.put_bytes(r.out.buffered());
+    if (run_.results_printed)
+      for (const ProblemState &s : r.results) run_.results_printed(s);
+    if (run_.problem_ended)
+      for (const ProblemOutcome &o : r.outcomes) run_.problem_ended(o);
+    if (r.end == ChunkEnd::kFatal) throw FatalError(r.fatal);
+    if (r.end == ChunkEnd::kDeckEnd) return false;
+    std::size_t at = 0;
+    for (long n = first; n < r.end_line; ++n) at = text.find('\n', at) + 1;
+    pending_ = text.substr(at);
+    line_ = r.end_line;
+    return true;
+  }
+
+  Run &run_;
+  const Context &cx_;
+  long line_;
+  std::string pending_;
+};
+
+} // namespace
+
+ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, const RunStamp &stamp,
+                                     const ParallelOptions &options) {
+  if (options.jobs <= 1) {
+    run_problems(run, routines, stamp);
+    return {};
+  }
+  const Context cx{routines, stamp, run.deck.name(), static_cast<bool>(run.results_printed)};
+  const std::size_t in_flight = static_cast<std::size_t>(options.jobs);
+  ParallelCounts counts;
+  Truth truth(run, cx);
+  Cutter cutter(run.deck, options);
+  std::deque<std::unique_ptr<Chunk>> chunks; // declared before the pool: the threads end first
+  Pool pool(cx, options.jobs);
+  pool.publish(run.st);
+  for (;;) {
+    while (chunks.size() < in_flight && !cutter.done()) {
+      chunks.push_back(cutter.next());
+      pool.add(*chunks.back());
+    }
+    if (chunks.empty()) return counts;
+    pool.wait(*chunks.front());
+    if (!truth.take(*chunks.front(), counts)) return counts;
+    chunks.pop_front();
+    pool.publish(run.st);
+  }
+}
+
+} // namespace ss

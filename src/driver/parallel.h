@@ -1,0 +1,36 @@
+// The problem loop on several threads. The deck is cut into chunks of whole problems as they
+// appear (a title record starts a problem) and each chunk runs on a thread of its own, from the
+// state a warm-up leaves: the last problems of the chunk before, run from the latest state already
+// proved. A chunk's results are used only once that start is proved: when the chunk before has
+// ended, the true state must equal the warm-up state member for member and the true run must stop
+// at the very line where the chunk starts. Otherwise the chunk runs again from the true state. The
+// report, the results handed to Run::results_printed, their order and a fatal diagnostic are
+// therefore those of the single-threaded loop. At most `jobs` chunks are held at once.
+#pragma once
+
+#include <cstddef>
+
+#include "driver/driver.h"
+
+namespace ss {
+
+struct ParallelOptions {
+  int jobs = 2;                           // threads running chunks; 1 or less: run_problems
+  int chunk_problems = 256;               // titles a chunk holds
+  int warm_problems = 40;                 // titles of the chunk before that its warm-up runs
+  std::size_t chunk_bytes = 64 * 1024;    // deck text that closes a chunk at the next title
+  std::size_t max_chunk_bytes = 1u << 20; // deck text that closes a chunk wherever it stands
+};
+
+// What the run did, for the tests and the benchmark.
+struct ParallelCounts {
+  long chunks = 0; // chunks run
+  long reruns = 0; // chunks whose start was not proved and that ran again from the true state
+};
+
+// Runs every problem of run.deck as run_problems does; throws FatalError as it does, after the
+// report has received every line the single-threaded loop writes before the diagnostic.
+ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, const RunStamp &stamp,
+                                     const ParallelOptions &options);
+
+} // namespace ss

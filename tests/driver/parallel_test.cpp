@@ -1,0 +1,137 @@
+// The threaded problem loop gives the bytes of the single-threaded one: the report, the results
+// handed to the exporters in their order, and a fatal diagnostic at the same record, for every
+// deck under tests/decks/, for generated decks of 10,000 problems and for a deck made to defeat
+// the proof of a chunk's start (every problem leans on the state the one before left, titles that
+// are continuation records, lines skipped between problems). Small chunks put chunk boundaries
+// everywhere.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+#include "driver/parallel.h"
+#include "export/csv.h"
+#include "state/fatal.h"
+#include "support/run_deck.h"
+
+namespace ss::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Output {
+  std::string report;
+  std::string diagnostic;
+  std::vector<std::string> csv; // one per results_printed, in order
+  ParallelCounts counts;
+};
+
+Output run_with(const std::string &deck, const ParallelOptions &options) {
+  std::istringstream in(deck);
+  std::ostringstream os;
+  Output out;
+  {
+    Report report(os, "test.out", 4096);
+    DeckReader reader(in, "test.deck");
+    const auto st = std::make_unique<ProblemState>();
+    Run run{*st, report, reader};
+    run.results_printed = [&out](const ProblemState &s) { out.csv.push_back(results_csv(s)); };
+    try {
+      out.counts = run_problems_parallel(run, program_routines(), fixed_stamp(), options);
+    } catch (const FatalError &e) {
+      out.diagnostic = e.what();
+    }
+  }
+  out.report = os.str();
+  return out;
+}
+
+ParallelOptions options(int jobs, int chunk_problems, int warm_problems) {
+  ParallelOptions o;
+  o.jobs = jobs;
+  o.chunk_problems = chunk_problems;
+  o.warm_problems = warm_problems;
+  return o;
+}
+
+// Runs the deck on one thread and on each of `threaded`, expecting the same bytes; returns the
+// threaded runs' reruns.
+long expect_same_as_one_thread(const std::string &deck, const std::vector<ParallelOptions> &threaded,
+                               const std::string &what) {
+  const Output one = run_with(deck, options(1, 1, 1));
+  long reruns = 0;
+  for (const ParallelOptions &o : threaded) {
+    const Output many = run_with(deck, o);
+    const std::string label = what + " jobs " + std::to_string(o.jobs) + " chunk " +
+                              std::to_string(o.chunk_problems) + " warm " + std::to_string(o.warm_problems);
+    EXPECT_TRUE(many.report == one.report) << label;
+    EXPECT_EQ(many.diagnostic, one.diagnostic) << label;
+    EXPECT_TRUE(many.csv == one.csv) << label << ": " << many.csv.size() << " results, " << one.csv.size();
+    reruns += many.counts.reruns;
+  }
+  return reruns;
+}
+
+const std::vector<ParallelOptions> kSmallChunks = {options(2, 1, 1), options(8, 2, 1), options(2, 3, 2),
+                                                   options(8, 64, 40)};
+
+TEST(ParallelRun, EveryTestDeckGivesTheBytesOfOneThread) {
+  for (const char *sub : {"", "echo/"})
+    for (const auto &entry : fs::directory_iterator(fs::path(SIMPLE_SPAN_TEST_DECKS) / sub))
+      if (entry.path().extension() == ".deck")
+        expect_same_as_one_thread(read_file(entry.path().string()), kSmallChunks, entry.path().filename());
+}
+
+TEST(ParallelRun, GeneratedDecksGiveTheBytesOfOneThread) {
+  const fs::path deck = fs::temp_directory_path() / ("parallel-test-" + std::to_string(::getpid()) + ".deck");
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+  const std::vector<const char *> seeds = {"1", "7"};
+  const std::vector<ParallelOptions> threaded = {options(2, 256, 40), options(8, 256, 40), options(2, 5, 2)};
+#else
+  const std::vector<const char *> seeds = {"1"}; // an instrumented build runs one deck
+  const std::vector<ParallelOptions> threaded = {options(2, 256, 40), options(8, 64, 8)};
+#endif
+  for (const char *seed : seeds) {
+    const std::string command = std::string(SIMPLE_SPAN_MAKE_DECK) + " 10000 " + seed + " > " + deck.string();
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    expect_same_as_one_thread(read_file(deck.string()), threaded, std::string("make_deck 10000 ") + seed);
+  }
+  fs::remove(deck);
+}
+
+// Every problem leaves state the next one's warm-up cannot rebuild (a cover-plated beam's plates
+// stay in the state through the rolled beam after it, which reads no cover-plate record) and the
+// deck is full of records that look like titles but continue one, and of lines the title search
+// skips: chunks cut there start mid-problem, and the proof must fail and the chunk run again.
+std::string leaning_deck(int pairs) {
+  std::string deck;
+  for (int i = 0; i < pairs; ++i) {
+    const std::string span = std::to_string(40 + i % 9) + ".";
+    deck += "SKIPPED BY THE TITLE SEARCH\n";
+    deck += "*B04R201COVER-PLATED ROLLED BEAM DESIGN  H20                    CONT\n";
+    deck += "*  A CONTINUATION RECORD THAT LOOKS LIKE A TITLE                CONT\n";
+    deck += "*  AND ANOTHER\n";
+    deck += "1RP2H 20   " + span + "   1.1 1.1 .9  2 .7          29.                 36\n";
+    deck += "2115.   4.    30.   4.\n327\n4\n";
+    deck += "*B04R101ROLLED BEAM DESIGN, ONLY THE DEPTH GIVEN  HS20  50 FT\n";
+    deck += "1RB0HS20   " + span + "   1.251.25.9    .75 .1      29.                 36\n330\n";
+  }
+  return deck;
+}
+
+TEST(ParallelRun, ADeckThatDefeatsTheChunkProofStillGivesTheBytesOfOneThread) {
+  const std::string deck = leaning_deck(60);
+  EXPECT_GT(expect_same_as_one_thread(deck, kSmallChunks, "leaning deck"), 20);
+  // A malformed number ends the run at the same record whatever the threads.
+  std::string fatal = deck;
+  fatal.insert(fatal.find("1RB0HS20", deck.size() / 2), "*B04R999\n1RB0HS20   4X.\n");
+  fatal += leaning_deck(5);
+  expect_same_as_one_thread(fatal, kSmallChunks, "fatal deck");
+  EXPECT_NE(run_with(fatal, options(2, 1, 1)).diagnostic, "");
+}
+
+} // namespace
+} // namespace ss::test
