@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "deck/layout.h"
 #include "state/word.h"
 
 namespace ss {
@@ -23,6 +24,12 @@ public:
   Word a(int col, int n) const;                           // An into a 4-character word
   std::string text(int col, int w) const;                 // columns col..col+w-1, blank padded
   char column(int col) const;                             // one column, blank past the end
+
+  // The same, at a field of the layout table.
+  std::int32_t i(const FieldLayout &f) const { return i(f.first, f.width()); }
+  float f(const FieldLayout &f) const { return f_scaled(f.first, f.width(), f.decimals, f.scale); }
+  Word a(const FieldLayout &f) const { return a(f.first, f.width()); }
+  std::string text(const FieldLayout &f) const { return text(f.first, f.width()); }
 
   const std::string &str() const { return text_; }
   long line() const { return line_; }

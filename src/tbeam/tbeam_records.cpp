@@ -8,13 +8,17 @@ namespace ss::tbeam {
 
 namespace {
 
-// A row group: NO. (2 columns), SIZE (2), DELTA (1), DIST. (4, 2 decimals).
-BarRow read_row(const Record &rec, int col) {
+consteval const FieldLayout &section_field(std::string_view key) {
+  return layout_field(RecordKind::TBeamSection, key);
+}
+
+// A row group: NO., SIZE, DELTA and DIST., four fields one after the other in the table from `no`.
+BarRow read_row(const Record &rec, const FieldLayout *no) {
   BarRow row;
-  row.count = rec.i(col, 2);
-  row.size = rec.i(col + 2, 2);
-  row.delta = rec.i(col + 4, 1);
-  row.dist = rec.f(col + 5, 4, 2);
+  row.count = rec.i(no[0]);
+  row.size = rec.i(no[1]);
+  row.delta = rec.i(no[2]);
+  row.dist = rec.f(no[3]);
   return row;
 }
 
@@ -141,27 +145,29 @@ std::int32_t read_tbeam_records(Run &run) {
   TBeamState &tb = st.tbeam;
 
   const Record rec = run.deck.read();
-  const std::int32_t type = rec.i(1, 1);
-  tb.n_tensile = rec.f(2, 2, 0);
-  tb.n_compressive = rec.f(4, 2, 0);
-  tb.rows = rec.i(6, 2);
-  tb.bw = rec.f(8, 5, 3);
-  tb.delta_w = rec.f(13, 4, 3);
-  tb.depth = rec.f(17, 5, 3);
-  tb.delta_d = rec.f(22, 4, 3);
-  tb.slab_width = rec.f(26, 5, 3);
-  tb.slab_thick = rec.f(31, 5, 3);
-  tb.comp = read_row(rec, 36);
-  tb.row[1] = read_row(rec, 45);
-  tb.row[2] = read_row(rec, 54);
+  const std::int32_t type = rec.i(section_field("record_type"));
+  tb.n_tensile = rec.f(section_field("n_tensile"));
+  tb.n_compressive = rec.f(section_field("n_compressive"));
+  tb.rows = rec.i(section_field("rows"));
+  tb.bw = rec.f(section_field("web_width"));
+  tb.delta_w = rec.f(section_field("delta_w"));
+  tb.depth = rec.f(section_field("web_depth"));
+  tb.delta_d = rec.f(section_field("delta_d"));
+  tb.slab_width = rec.f(section_field("slab_width"));
+  tb.slab_thick = rec.f(section_field("slab_thickness"));
+  tb.comp = read_row(rec, &section_field("comp_no"));
+  tb.row[1] = read_row(rec, &section_field("row1_no"));
+  tb.row[2] = read_row(rec, &section_field("row2_no"));
   print_beam_data(run.out, tb);
   if (type != 3) return kTBeamRejected;
 
   if (tb.rows >= 3) {
     const Record rows = run.deck.read();
-    const std::int32_t rows_type = rows.i(1, 1);
-    for (int r = 3; r <= kMaxBarRows; ++r)
-      tb.row[static_cast<std::size_t>(r)] = read_row(rows, 2 + 9 * (r - 3));
+    constexpr std::span<const FieldLayout> fields = record_layout(RecordKind::TBeamRows).fields;
+    const std::int32_t rows_type = rows.i(fields[0]);
+    for (int r = 3; r <= kMaxBarRows; ++r) // rows 3 to 9 follow the record type, four fields each
+      tb.row[static_cast<std::size_t>(r)] =
+          read_row(rows, &fields[static_cast<std::size_t>(1 + 4 * (r - 3))]);
     print_rows_3_to_5(run.out, tb);
     if (rows_type != 4) return kTBeamRejected;
     if (tb.rows >= 6) print_rows_6_to_8(run.out, tb);
