@@ -1,11 +1,15 @@
 #include "cli/program.h"
 
+#include "cli/convert.h"
 #include "cli/options.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
 #include "cli/subcommands.h"
 #include "export/export.h"
 #include "state/fatal.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace ss {
 
@@ -52,6 +56,14 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
   if (const std::string problem = exporter.prepare(); !problem.empty())
     return err << "simple-span: " << problem << "\n", 1;
 
+  // A problem file named on the command line is converted before the report is touched.
+  std::optional<Converted> problem_file;
+  if (given && is_problem_file_name(given->deck)) {
+    std::ifstream file(given->deck, std::ios::binary);
+    if (file) problem_file = problem_file_deck(file, given->deck);
+    if (problem_file && !problem_file->ok()) return err << "simple-span: " << problem_file->error << "\n", 1;
+  }
+
   const RunStamp stamp = current_stamp(); // one date and time for the whole run
   Units units;
   try {
@@ -60,8 +72,12 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
     err << "simple-span: " << e.what() << "\n";
     return 1;
   }
+  if (!problem_file && is_problem_file_name(units.deck_name))
+    problem_file = problem_file_deck(units.deck, units.deck_name);
+  if (problem_file && !problem_file->ok()) return err << "simple-span: " << problem_file->error << "\n", 1;
+  std::istringstream converted(problem_file ? problem_file->text : "");
   Report report(units.report, units.report_name);
-  DeckReader deck(units.deck, units.deck_name);
+  DeckReader deck(problem_file ? converted : static_cast<std::istream &>(units.deck), units.deck_name);
   ProblemState st;
   Run run{st, report, deck};
   if (exports.any())

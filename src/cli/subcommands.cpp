@@ -1,9 +1,14 @@
 #include "cli/subcommands.h"
 
+#include "cli/convert.h"
+
 namespace ss {
 
 const std::vector<Subcommand> &subcommands() {
-  static const std::vector<Subcommand> all{};
+  static const std::vector<Subcommand> all{
+      {"convert", "convert a deck to a problem file (TOML) or back", convert_command},
+      {"template", "print a problem file of a typical girder of a beam type", template_command},
+  };
   return all;
 }
 
