@@ -14,7 +14,8 @@ constexpr const char *kUsage =
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
-    "the answer to the overwrite question is Y.\n"
+    "the answer to the overwrite question is Y. A DECK named NAME.toml is a problem file (TOML),\n"
+    "converted to a deck as it is read (simple-span convert --help).\n"
     "\n"
     "  --overwrite  replace an existing report without asking\n"
     "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
@@ -37,8 +38,7 @@ std::string usage_message(const CLI::ParseError &e) {
     if (option == "--csv" || option == "--plot") return option + " needs a directory";
     return option + " needs a value";
   }
-  if (dynamic_cast<const CLI::ExtrasError *>(&e))
-    return "unknown option " + what.substr(what.find(':') + 2);
+  if (dynamic_cast<const CLI::ExtrasError *>(&e)) return "unknown option " + what.substr(what.find(':') + 2);
   return what;
 }
 

@@ -68,6 +68,9 @@ TEST(ProblemFiles, EveryDeckRoundTripsAndRunsDirectly) {
       continue;
     }
     const std::string toml = expect_round_trip(read_file(deck), name);
+    if (const fs::path beside = fs::path(deck).replace_extension(".toml"); fs::exists(beside)) {
+      EXPECT_EQ(read_file(beside.string()), toml) << beside << " is not the deck beside it";
+    }
     write_file(dir / "p.toml", toml);
     std::string deck_err, toml_err;
     const std::string want = program_report(deck, dir / "deck.rpt", deck_err);
