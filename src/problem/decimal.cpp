@@ -60,6 +60,33 @@ std::optional<Mantissa> mantissa_of(std::string_view s) {
   return m;
 }
 
+// A number as written: sign, digits with perhaps a point, perhaps an exponent after one of
+// `letters`; the value counts the digits after the point but no implied decimals.
+struct Written {
+  Decimal value;
+  bool point = false;
+  bool exponent = false;
+};
+
+std::optional<Written> written_number(std::string_view s, const char *letters) {
+  Written w;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) w.value.negative = s[i++] == '-';
+  const std::size_t e = s.find_first_of(letters, i);
+  const auto m = mantissa_of(s.substr(i, e == std::string::npos ? s.npos : e - i));
+  if (!m) return std::nullopt;
+  w.value.digits = m->digits;
+  w.value.exponent = m->exponent;
+  w.point = m->point;
+  if (e != std::string::npos) {
+    const auto x = exponent_of(s.substr(e + 1));
+    if (!x) return std::nullopt;
+    w.value.exponent += *x;
+    w.exponent = true;
+  }
+  return w;
+}
+
 std::string zeros(long n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0), '0'); }
 
 // Positional text of digits x 10^exponent with a point ("12.5", "0.05", "300."); `lead` false
@@ -84,51 +111,26 @@ std::optional<Decimal> decimal_from_field(std::string_view text, const FieldLayo
   std::string s;
   for (char c : text)
     if (c != ' ') s.push_back(c);
-  if (f.format == FieldFormat::Integer) {
-    if (!parse_int(s)) return std::nullopt;
-  } else if (!parse_real(s, f.decimals, f.scale)) {
+  if (f.format == FieldFormat::Integer ? !parse_int(s) : !parse_real(s, f.decimals, f.scale))
     return std::nullopt;
-  }
-  Decimal d;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) d.negative = s[i++] == '-';
-  const std::size_t e = s.find_first_of("EeDd", i);
-  const auto m = mantissa_of(std::string_view(s).substr(i, e == std::string::npos ? s.npos : e - i));
-  if (!m) return std::nullopt;
-  d.digits = m->digits;
-  d.exponent = m->exponent;
-  if (e != std::string::npos) {
-    const auto x = exponent_of(std::string_view(s).substr(e + 1));
-    if (!x) return std::nullopt;
-    d.exponent += *x;
-  } else {
-    d.exponent -= f.scale;
-  }
-  if (!m->point) d.exponent -= f.decimals;
-  d.negative = d.negative && !d.digits.empty(); // a lone sign reads as a plain zero
-  return normalized(d);
+  auto w = written_number(s, "EeDd");
+  if (!w) return std::nullopt;
+  if (!w->exponent) w->value.exponent -= f.scale;
+  if (!w->point) w->value.exponent -= f.decimals;
+  w->value.negative = w->value.negative && !w->value.digits.empty(); // a lone sign reads as a plain zero
+  return normalized(w->value);
 }
 
 std::optional<Decimal> decimal_from_toml(std::string_view literal) {
   std::string s;
   for (char c : literal)
     if (c != '_') s.push_back(c);
-  Decimal d;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) d.negative = s[i++] == '-';
+  const std::size_t i = !s.empty() && (s[0] == '+' || s[0] == '-');
   if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'o' || s[i + 1] == 'b'))
     return std::nullopt;
-  const std::size_t e = s.find_first_of("Ee", i);
-  const auto m = mantissa_of(std::string_view(s).substr(i, e == std::string::npos ? s.npos : e - i));
-  if (!m || m->digits.empty()) return std::nullopt;
-  d.digits = m->digits;
-  d.exponent = m->exponent;
-  if (e != std::string::npos) {
-    const auto x = exponent_of(std::string_view(s).substr(e + 1));
-    if (!x) return std::nullopt;
-    d.exponent += *x;
-  }
-  return normalized(d);
+  const auto w = written_number(s, "Ee");
+  if (!w || w->value.digits.empty()) return std::nullopt;
+  return normalized(w->value);
 }
 
 std::string toml_literal(const Decimal &d, bool integer_field) {

@@ -249,7 +249,9 @@ TEST(ProblemFiles, CommandLine) {
   const std::string deck = std::string(SIMPLE_SPAN_EXAMPLES) + "/sample.deck";
   std::istringstream in;
   std::ostringstream out, err;
-  const auto run = [&](std::vector<std::string> args) {
+  const auto run = [&](std::vector<std::string> args, const std::string &console = "") {
+    in.clear();
+    in.str(console);
     out.str("");
     err.str("");
     return simple_span_main(args, in, out, err, program_routines());
@@ -268,6 +270,14 @@ TEST(ProblemFiles, CommandLine) {
   EXPECT_NE(err.str().find("bad.toml:2:8: [problem.span] must be written as"), std::string::npos)
       << err.str();
   EXPECT_FALSE(fs::exists(dir / "bad.rpt"));
+  // Named in the dialogue, a problem file runs as its deck does.
+  // (the dialogue takes names of 35 characters at most: they are given relative to the directory)
+  const fs::path here = fs::current_path();
+  fs::current_path(dir.path());
+  EXPECT_EQ(run({}, "s.toml\ndialogue.rpt\n"), 0) << err.str();
+  fs::current_path(here);
+  EXPECT_EQ(run({deck, dir / "deck.rpt"}), 0);
+  EXPECT_TRUE(read_file(dir / "dialogue.rpt") == read_file(dir / "deck.rpt"));
   EXPECT_EQ(run({"template", "cg", "analysis"}), 0);
   EXPECT_NE(out.str().find("beam_type = \"CG\""), std::string::npos);
   EXPECT_EQ(run({"template", "RM", "design"}), 2);
