@@ -235,6 +235,7 @@ void DeckBuilder::field(std::string &line, const FieldLayout &f, const toml::nod
       throw FileError{at, key + ": a record cannot hold a line end"};
     if (static_cast<int>(text.size()) > f.width())
       throw FileError{at, key + " is too wide for its field" + columns};
+    text.resize(static_cast<std::size_t>(f.width()), ' '); // "" blanks a field that has a default
   } else {
     if (f.format == FieldFormat::Integer && !value.is_integer())
       throw FileError{at, key + " takes a whole number" + columns};

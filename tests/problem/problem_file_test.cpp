@@ -81,6 +81,20 @@ TEST(ProblemFiles, EveryDeckRoundTripsAndRunsDirectly) {
   EXPECT_GE(decks, 40u);
 }
 
+// Records the run rejects keep what they hold, blanks included: a blank deck id, a continuation
+// without its "*", a blank record type, a lone sign, a negative zero, exponents, a problem cut off.
+TEST(ProblemFiles, RejectedAndOddRecordsRoundTrip) {
+  const std::string title = "*B04P001ODD RECORDS                                             CONT\n";
+  for (const std::string &deck : {
+           std::string("*   P000BLANK DECK ID\n1RB1HS20   50.   1.  1.  1.\n330WF116\n"),
+           title + "  MORE TITLE\n1RB1HS20   50.   1.  1.  1.\n",
+           title + "*  MORE TITLE\n RB1HS20   50.   1.  1.  1.\n3\n",
+           std::string("*B04P002\n1RB1HS20   1.5E+1 1E0  -.  -0 11D-1   -\n21  1E-9    -0\n330WF116\n"),
+           std::string("*B04P003\n1TB0HS20   34.   1.2 1.2 1.0 0 .5         3.\n31020 3\n"),
+       })
+    expect_round_trip(deck, "odd");
+}
+
 #ifdef SIMPLE_SPAN_MAKE_DECK
 // Decks of every beam type, class and mode, with problems abandoned on error lines.
 TEST(ProblemFiles, GeneratedDecksRoundTrip) {
