@@ -76,7 +76,7 @@ namespace ss {
 
 Converted problem_file_deck(std::istream &file, const std::string &name) {
   const auto text = read_all(file);
-  if (!text) return {"", "read error on " + name};
+  if (!text) return {"", "read error on " + name, {}};
   return deck_from_problem_file(*text, name);
 }
 

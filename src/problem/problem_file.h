@@ -10,12 +10,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace ss {
 
 struct Converted {
   std::string text;  // the converted file
   std::string error; // "FILE:LINE:COLUMN: what is wrong"; empty when the conversion succeeded
+  // From a problem file: for each line of the deck, the line of the table (or passed-over text)
+  // it was written from.
+  std::vector<long> source_lines;
   bool ok() const { return error.empty(); }
 };
 

@@ -96,6 +96,12 @@ public:
     }
   }
 
+  std::vector<long> source_lines() const {
+    std::vector<long> lines;
+    for (const Origin &o : origins_) lines.push_back(static_cast<long>(o.at.line));
+    return lines;
+  }
+
   std::string deck() const {
     std::string s;
     for (const std::string &l : deck_lines_) s += l + "\n";
@@ -277,11 +283,11 @@ Converted deck_from_problem_file(const std::string &text, const std::string &fil
     DeckBuilder b(text);
     b.build(doc);
     b.check();
-    return {b.deck(), ""};
+    return {b.deck(), "", b.source_lines()};
   } catch (const toml::parse_error &e) {
-    return {"", where(file_name, e.source().begin) + std::string(e.description())};
+    return {"", where(file_name, e.source().begin) + std::string(e.description()), {}};
   } catch (const FileError &e) {
-    return {"", where(file_name, e.at) + e.message};
+    return {"", where(file_name, e.at) + e.message, {}};
   }
 }
 

@@ -115,16 +115,16 @@ Converted problem_file_from_deck(const std::string &deck, const std::string &dec
   const auto where = [&](long line, int column) {
     return deck_name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
   };
-  if (o.error) return {"", where(o.error->line, o.error->column) + o.error->message};
+  if (o.error) return {"", where(o.error->line, o.error->column) + o.error->message, {}};
   std::string out = kHeading;
   try {
     if (!o.leading.empty()) out += "\n";
     write_passed_over(out, o.leading, "# Records the run passes over before the first problem:");
     for (const OutlineProblem &p : o.problems) write_problem(out, p);
   } catch (const WriteError &e) {
-    return {"", where(e.line, e.column) + e.message};
+    return {"", where(e.line, e.column) + e.message, {}};
   }
-  return {out, ""};
+  return {out, "", {}};
 }
 
 bool is_problem_file_name(const std::string &name) {
