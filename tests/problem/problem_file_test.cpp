@@ -82,7 +82,8 @@ TEST(ProblemFiles, EveryDeckRoundTripsAndRunsDirectly) {
 }
 
 // Records the run rejects keep what they hold, blanks included: a blank deck id, a continuation
-// without its "*", a blank record type, a lone sign, a negative zero, exponents, a problem cut off.
+// without its "*", a blank record type, a lone sign, a negative zero, exponents, a problem cut off,
+// carriage returns inside records.
 TEST(ProblemFiles, RejectedAndOddRecordsRoundTrip) {
   const std::string title = "*B04P001ODD RECORDS                                             CONT\n";
   for (const std::string &deck : {
@@ -90,6 +91,7 @@ TEST(ProblemFiles, RejectedAndOddRecordsRoundTrip) {
            title + "  MORE TITLE\n1RB1HS20   50.   1.  1.  1.\n",
            title + "*  MORE TITLE\n RB1HS20   50.   1.  1.  1.\n3\n",
            std::string("*B04P002\n1RB1HS20   1.5E+1 1E0  -.  -0 11D-1   -\n21  1E-9    -0\n330WF116\n"),
+           std::string("NOTE\r\r\n*B04P004A CARRIAGE\rRETURN\n1RB1HS20   50.   1.  1.  1.\n330WF116\n"),
            std::string("*B04P003\n1TB0HS20   34.   1.2 1.2 1.0 0 .5         3.\n31020 3\n"),
        })
     expect_round_trip(deck, "odd");
@@ -244,7 +246,8 @@ TEST(ProblemFiles, ErrorsNameTheFileLineAndColumn) {
        "t.toml:2:18: deck_ends_here: the run reads every"},
       {"[[problem]]\ntitle = \"T\nx\"\n", "t.toml:2:"},
       {"title = \"T\"\n", "t.toml:1:1: unknown key 'title'"},
-      {"# nothing\n", "t.toml:1:1: no [[problem]] table"},
+      {"# nothing\n", ""},
+      {"problem = 1\n", "t.toml:1:11: problem must be tables written [[problem]]"},
   };
   for (const auto &c : cases) {
     const Converted r = deck_from_problem_file(c.text, "t.toml");
