@@ -29,8 +29,6 @@ struct Origin {
   toml::source_position at;
 };
 
-std::string table_name(RecordKind kind) { return table_header(kind); }
-
 std::string record_name(int kind) {
   return kind == kPassedOver ? "a record it passes over"
                              : "the " + std::string(record_layout(static_cast<RecordKind>(kind)).name);
@@ -90,7 +88,7 @@ public:
       const auto &pending = o.problems[p].pending;
       if (pending && !ends_here_[p])
         throw FileError{problem_at_[p],
-                        "this problem has no " + table_name(*pending) + " table, which the run reads next"};
+                        "this problem has no " + table_header(*pending) + " table, which the run reads next"};
       if (ends_here_[p] && (!pending || !last))
         throw FileError{ends_at_[p], "deck_ends_here: the run reads every record of this problem"};
     }
@@ -116,7 +114,7 @@ private:
     const bool wanted = read.kind != kPassedOver && read.kind != static_cast<int>(RecordKind::Title);
     if (wanted && (wrote.problem > read.problem || wrote.kind == kPassedOver || wrote.kind > read.kind))
       throw FileError{problem_at_.at(static_cast<std::size_t>(read.problem)),
-                      "this problem has no " + table_name(static_cast<RecordKind>(read.kind)) +
+                      "this problem has no " + table_header(static_cast<RecordKind>(read.kind)) +
                           " table where the run reads " + record_name(read.kind)};
     if (wrote.kind == kPassedOver)
       throw FileError{wrote.at, "a record starting with '*' starts a problem; it cannot be passed over"};
@@ -176,7 +174,7 @@ void DeckBuilder::problem(const toml::table &t, int n) {
     if (!node) continue;
     const bool many = kind == RecordKind::Continuation || kind == RecordKind::Loads;
     if (many != node->is_array_of_tables() || (!many && !node->is_table()))
-      throw FileError{node->source().begin, table_name(kind) + " must be written as " + table_name(kind)};
+      throw FileError{node->source().begin, table_header(kind) + " must be written as " + table_header(kind)};
     if (!many) {
       record(*node->as_table(), kind, n, 0, node->source().begin);
       continue;
@@ -222,7 +220,7 @@ void DeckBuilder::record(const toml::table &t, RecordKind kind, int n, int load_
         std::find(std::begin(kProblemKeys), std::end(kProblemKeys), key.str()) != std::end(kProblemKeys))
       continue;
     throw FileError{key.source().begin, "unknown key '" + std::string(key.str()) + "' in " +
-                                            table_name(kind) + " (simple-span layout " +
+                                            table_header(kind) + " (simple-span layout " +
                                             std::string(layout.key) + " lists the keys)"};
   }
   if (kind == RecordKind::Section) { // "WF" between depth and weight, as decks are written by custom
@@ -264,12 +262,14 @@ std::string DeckBuilder::literal(const toml::node &value) const {
   const std::string_view l = lines_[r.begin.line - 1];
   const auto byte = [&](toml::source_index column) {
     std::size_t i = 0;
-    for (toml::source_index c = 1; c < column && i < l.size(); ++c) do
-        ++i;
-      while (i < l.size() && (static_cast<unsigned char>(l[i]) & 0xc0) == 0x80);
+    for (toml::source_index c = 1; c < column && i < l.size(); ++c) {
+      ++i; // past a character: its first byte and its continuation bytes
+      while (i < l.size() && (static_cast<unsigned char>(l[i]) & 0xc0) == 0x80) ++i;
+    }
     return i;
   };
   const std::size_t b = byte(r.begin.column), e = byte(r.end.column);
+  if (e <= b) return "?";
   return std::string(l.substr(b, e - b));
 }
 
