@@ -1,11 +1,21 @@
 #include "cli/subcommands.h"
 
+#include "cli/check_command.h"
 #include "cli/convert.h"
+#include "cli/layout_command.h"
 
 namespace ss {
 
 const std::vector<Subcommand> &subcommands() {
   static const std::vector<Subcommand> all{
+      {"check", "read a deck or problem file as the run would and list what to look at",
+       [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
+         return check_command(operands, out, err);
+       }},
+      {"layout", "print the record layouts of the deck",
+       [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
+         return layout_command(operands, out, err);
+       }},
       {"convert", "convert a deck to a problem file (TOML) or back", convert_command},
       {"template", "print a problem file of a typical girder of a beam type", template_command},
   };

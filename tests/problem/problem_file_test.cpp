@@ -295,6 +295,15 @@ TEST(ProblemFiles, CommandLine) {
   fs::current_path(here);
   EXPECT_EQ(run({deck, dir / "deck.rpt"}), 0);
   EXPECT_TRUE(read_file(dir / "dialogue.rpt") == read_file(dir / "deck.rpt"));
+  // check reads a problem file as its deck, on the file's lines and keys.
+  EXPECT_EQ(run({"check", dir / "s.toml"}), 0) << out.str();
+  std::string toml = read_file(dir / "s.toml");
+  toml.replace(toml.find("length = 50 "), 12, "length = 500");
+  write_file(dir / "far.toml", toml);
+  EXPECT_EQ(run({"check", dir / "far.toml"}), 1);
+  EXPECT_NE(out.str().find("warning: line 17: length: LENGTH"), std::string::npos) << out.str();
+  EXPECT_EQ(run({"check", dir / "bad.toml"}), 2);
+  EXPECT_NE(err.str().find("bad.toml:2:8:"), std::string::npos) << err.str();
   EXPECT_EQ(run({"template", "cg", "analysis"}), 0);
   EXPECT_NE(out.str().find("beam_type = \"CG\""), std::string::npos);
   EXPECT_EQ(run({"template", "RM", "design"}), 2);
