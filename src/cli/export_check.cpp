@@ -35,12 +35,15 @@ struct Refused {};
 std::string first_refused_file(const Exporter &exporter, const ExportOptions &options, Units &units,
                                const DesignRoutines &routines) {
   if (!holds(options.csv_dir, ".csv") && !holds(options.plot_dir, ".svg")) return {};
+  // The deck is read twice: only a file (or a problem file's deck) can be; the console cannot.
   std::error_code ec;
-  if (units.deck != &units.deck_file || !fs::is_regular_file(units.deck_name, ec)) return {};
+  std::istream *source = units.deck == &units.converted ? &units.converted : nullptr;
+  if (units.deck == &units.deck_file && fs::is_regular_file(units.deck_name, ec)) source = &units.deck_file;
+  if (!source) return {};
   NullBuffer null;
   std::ostream sink(&null);
   Report report(sink, units.report_name);
-  DeckReader deck(units.deck_file, units.deck_name);
+  DeckReader deck(*source, units.deck_name);
   auto st = std::make_unique<ProblemState>();
   Run run{*st, report, deck};
   Exporter planner(options);
@@ -54,8 +57,8 @@ std::string first_refused_file(const Exporter &exporter, const ExportOptions &op
   } catch (const FatalError &) { // the run itself stops there too
   } catch (const Refused &) {
   }
-  units.deck_file.clear();
-  units.deck_file.seekg(0);
+  source->clear();
+  source->seekg(0);
   return refusal;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "cli/convert.h"
 #include "cli/documents.h"
 #include "cli/export_check.h"
 #include "cli/options.h"
@@ -72,6 +73,16 @@ bool set_up(const RunOptions &opts, Console con, std::ostream &err, const Design
   } catch (const FatalError &e) {
     status = fail(err, e.what());
     return false;
+  }
+  if (is_problem_file_name(units.deck_name)) { // read as its deck, converted before the first problem
+    const Converted deck = problem_file_deck(*units.deck, units.deck_name);
+    if (!deck.ok()) {
+      units.report.abandon();
+      status = fail(err, deck.error);
+      return false;
+    }
+    units.converted.str(deck.text);
+    units.deck = &units.converted;
   }
   if (!opts.exports.any() && !opts.documents.any()) return true;
   exporter.protect(units.consent, units.deck_name);

@@ -6,6 +6,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "cli/report_file.h"
@@ -30,7 +31,8 @@ struct Units {
   Units &operator=(const Units &) = delete;
 
   std::ifstream deck_file;
-  std::istream *deck = &deck_file; // unit 5: the deck file, or the console input for "-"
+  std::istream *deck = &deck_file; // unit 5: the deck file, the console input for "-", or converted
+  std::istringstream converted;    // the deck of a problem file (NAME.toml)
   ReportFile report;               // unit 6
   std::string deck_name;
   std::string report_name;

@@ -1,6 +1,7 @@
 #include "cli/subcommands.h"
 
 #include "cli/check_command.h"
+#include "cli/convert.h"
 #include "cli/layout_command.h"
 #include "cli/summary_command.h"
 
@@ -10,7 +11,7 @@ const std::vector<Subcommand> &subcommands() {
   static const std::vector<Subcommand> all{
       {"summary", "print the verdict of every problem of DECK as a table; no report is written",
        summary_command},
-      {"check", "read DECK as the run would and flag what looks wrong; no file is written",
+      {"check", "read a deck or problem file as the run would and flag what looks wrong",
        [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
          return check_command(operands, out, err);
        }},
@@ -18,6 +19,8 @@ const std::vector<Subcommand> &subcommands() {
        [](const std::vector<std::string> &operands, std::istream &, std::ostream &out, std::ostream &err) {
          return layout_command(operands, out, err);
        }},
+      {"convert", "convert a deck to a problem file (TOML) or back", convert_command},
+      {"template", "print a problem file of a typical girder of a beam type", template_command},
   };
   return all;
 }
