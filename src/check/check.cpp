@@ -83,7 +83,7 @@ std::string run_context(const CheckedProblem &p, RecordKind kind) {
   const std::size_t first = p.number.find_first_not_of(' ');
   const std::string number =
       first == std::string::npos ? "" : p.number.substr(first, p.number.find_last_not_of(' ') - first + 1);
-  std::string s = std::string("; while reading the ") + name + " of problem " + number;
+  std::string s = std::string("; while reading the ") + name + " of problem " + printable(number);
   if (kind != RecordKind::TBeamSection && kind != RecordKind::TBeamRows) return s;
   for (const CheckedRecord &r : p.records) {
     if (r.kind != RecordKind::Span) continue;

@@ -5,16 +5,11 @@
 
 namespace ss {
 
-namespace {
-
-// Non-printable bytes of a bad field are shown as '?', so the diagnostic stays one clean line.
 std::string printable(std::string s) {
   for (char &c : s)
     if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) c = '?';
   return s;
 }
-
-} // namespace
 
 void Record::fail(int col, int w, const char *kind) const {
   throw FatalError("input conversion error on unit 5, file " + deck_ + ", line " + std::to_string(line_) +

@@ -11,6 +11,10 @@
 
 namespace ss {
 
+// Deck text as a diagnostic shows it: bytes that are not printable ASCII become '?', so the message
+// stays one clean line.
+std::string printable(std::string s);
+
 class Record {
 public:
   Record() = default;

@@ -203,7 +203,8 @@ std::string trimmed(const Word &w) {
 // problem that names no T-beam reads T-beam records.
 std::string in_context(const std::string &what, const Run &run) {
   const ProblemState &st = run.st;
-  std::string s = what + "; while reading the " + run.reading + " of problem " + trimmed(st.problem_number);
+  std::string s =
+      what + "; while reading the " + run.reading + " of problem " + printable(trimmed(st.problem_number));
   if (std::string(run.reading).rfind("T-beam", 0) == 0) {
     if (st.length <= 0.0f)
       s += "; a LENGTH of zero or less sends a problem to the T-beam records";
