@@ -1,0 +1,187 @@
+// The page: takes a deck (opened, dropped, or named by ?deck=PATH on this site), has the worker run
+// it, and shows the run, the diagrams and the report pages with their downloads. ?epoch=N fixes the
+// run date and time (seconds since 1970, UTC), as SOURCE_DATE_EPOCH does for the command line.
+'use strict';
+
+const PAGES_AT_ONCE = 200; // report pages put in the page per step; a long run shows more on request
+
+const $ = (id) => document.getElementById(id);
+const params = new URLSearchParams(location.search);
+const worker = new Worker('worker.js');
+let urls = []; // object URLs of the current run, released by the next
+let started = 0;
+let deckName = 'deck';
+
+function status(text, progress) {
+  $('status-text').textContent = text;
+  $('progress').hidden = progress === undefined;
+  if (progress !== undefined) $('progress').value = progress;
+}
+
+function epochParam() {
+  if (!params.has('epoch')) return null;
+  const epoch = parseEpoch(params.get('epoch'));
+  if (epoch === null) status('?epoch= is not a plain number of seconds: the page clock gives the date and time.');
+  return epoch;
+}
+
+function run(bytes, name) {
+  deckName = name;
+  started = performance.now();
+  $('results').hidden = $('diagrams-section').hidden = $('report-section').hidden = true;
+  document.body.dataset.state = 'running';
+  status(`Running ${name}…`, 0);
+  window.lastDeck = bytes;
+  worker.postMessage({ deck: bytes, epoch: epochParam() });
+}
+
+function stem(name) {
+  return name.replace(/\.[^.]*$/, '') || 'deck';
+}
+
+function objectUrl(bytes, type) {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  urls.push(url);
+  return url;
+}
+
+function link(text, bytes, type, file) {
+  const a = document.createElement('a');
+  a.href = objectUrl(bytes, type);
+  a.download = file;
+  a.textContent = text;
+  return a;
+}
+
+function showSummary(r) {
+  const items = [
+    ['Deck', deckName],
+    ['Outcome', r.diagnostic ? 'stopped: ' + r.diagnostic : 'ran to the end of the deck'],
+    ['Designs with results', String(r.designs)],
+    ['Report', `${r.pages} pages, ${r.report.length.toLocaleString('en')} bytes`],
+    ['Time to report', `${Math.round(performance.now() - started)} ms (the run itself ${Math.round(r.ms)} ms)`],
+  ];
+  $('summary').replaceChildren(...items.flatMap(([k, v]) => {
+    const dt = document.createElement('dt'), dd = document.createElement('dd');
+    dt.textContent = k;
+    dd.textContent = v;
+    return [dt, dd];
+  }));
+  const base = stem(deckName);
+  $('downloads').replaceChildren(
+    link('Report', r.report, 'application/octet-stream', base + '.out'),
+    link('Deck', window.lastDeck, 'application/octet-stream', deckName),
+    ...r.csv.map((f) => link(f.name, f.bytes, 'text/csv', f.name)));
+  $('results').hidden = false;
+}
+
+function showDiagrams(r) {
+  // Each page goes in as an image: whatever a deck's titles hold, nothing in them can run.
+  const figures = r.svg.map((f) => {
+    const fig = document.createElement('figure');
+    const a = document.createElement('a');
+    a.href = objectUrl(f.bytes, 'image/svg+xml');
+    a.download = f.name;
+    const img = document.createElement('img');
+    img.src = a.href;
+    img.alt = 'Moment, shear and deflection diagrams of ' + f.name.replace(/\.svg$/, '');
+    img.loading = 'lazy';
+    a.append(img);
+    const cap = document.createElement('figcaption');
+    cap.textContent = f.name;
+    fig.append(a, cap);
+    return fig;
+  });
+  $('diagrams').replaceChildren(...figures);
+  $('diagrams-note').textContent = r.designs > r.maxFileDesigns
+    ? `The first ${r.maxFileDesigns} of ${r.designs} designs; the command line writes them all (--csv, --plot).`
+    : 'Select a page to download it.';
+  $('diagrams-section').hidden = figures.length === 0;
+}
+
+// The report as one element per printed page (form feeds part them), one text line per report line.
+function showReport(text) {
+  const pages = text.split('\f');
+  let shown = 0;
+  const more = $('more-pages');
+  const step = () => {
+    const next = pages.slice(shown, shown + PAGES_AT_ONCE).map((p) => {
+      const pre = document.createElement('pre');
+      pre.className = 'page';
+      pre.textContent = p;
+      return pre;
+    });
+    $('report').append(...next);
+    shown += next.length;
+    more.hidden = shown >= pages.length;
+    more.textContent = `Show ${Math.min(PAGES_AT_ONCE, pages.length - shown)} more pages (${pages.length - shown} left)`;
+  };
+  $('report').replaceChildren();
+  more.onclick = step;
+  step();
+  $('report-section').hidden = false;
+  return pages.length;
+}
+
+worker.onmessage = (event) => {
+  const m = event.data;
+  if (m.type === 'ready') {
+    if (!document.body.dataset.state) status('Ready: open or drop a deck.');
+  } else if (m.type === 'progress') {
+    status(`Running ${deckName}: ${Math.round((100 * m.done) / m.total)}% of the deck read`, m.done / m.total);
+  } else if (m.type === 'error') {
+    status('The run failed: ' + m.message);
+    document.body.dataset.state = 'failed';
+  } else if (m.type === 'done') {
+    urls.forEach((u) => URL.revokeObjectURL(u));
+    urls = [];
+    m.pages = showReport(m.text);
+    showSummary(m);
+    showDiagrams(m);
+    status(m.diagnostic ? `Stopped: ${m.diagnostic}` : `Done: ${deckName}.`);
+    document.body.dataset.state = 'done';
+  }
+};
+
+async function openFile(file) {
+  run(new Uint8Array(await file.arrayBuffer()), file.name);
+}
+
+$('open').addEventListener('change', (e) => {
+  if (e.target.files.length) openFile(e.target.files[0]);
+  e.target.value = '';
+});
+
+let dragDepth = 0;
+document.addEventListener('dragenter', (e) => {
+  e.preventDefault();
+  dragDepth++;
+  $('drop').hidden = false;
+});
+document.addEventListener('dragleave', () => {
+  if (--dragDepth <= 0) (dragDepth = 0), ($('drop').hidden = true);
+});
+document.addEventListener('dragover', (e) => e.preventDefault());
+document.addEventListener('drop', (e) => {
+  e.preventDefault();
+  dragDepth = 0;
+  $('drop').hidden = true;
+  const file = e.dataTransfer && e.dataTransfer.files[0];
+  if (file) openFile(file);
+});
+
+// ?deck=PATH: a deck on this same site, so a link can show a worked example.
+async function openFromAddress(path) {
+  const url = new URL(path, location.href);
+  if (url.origin !== location.origin) return status('?deck= must name a file on this site: ' + path);
+  status(`Fetching ${path}…`);
+  try {
+    const response = await fetch(url);
+    if (!response.ok) return status(`Cannot fetch ${path}: ${response.status} ${response.statusText}`);
+    run(new Uint8Array(await response.arrayBuffer()), url.pathname.split('/').pop() || 'deck');
+  } catch (e) {
+    status(`Cannot fetch ${path}: ${e.message}`);
+  }
+}
+
+if (params.has('deck')) openFromAddress(params.get('deck'));
