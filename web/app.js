@@ -70,32 +70,32 @@ function showSummary(r) {
   const base = stem(deckName);
   $('downloads').replaceChildren(
     link('Report', r.report, 'application/octet-stream', base + '.out'),
-    link('Deck', window.lastDeck, 'application/octet-stream', deckName),
-    ...r.csv.map((f) => link(f.name, f.bytes, 'text/csv', f.name)));
+    link('Deck', window.lastDeck, 'application/octet-stream', deckName));
   $('results').hidden = false;
 }
 
 function showDiagrams(r) {
   // Each page goes in as an image: whatever a deck's titles hold, nothing in them can run.
+  const csv = new Map(r.csv.map((f) => [f.name.replace(/\.csv$/, ''), f]));
   const figures = r.svg.map((f) => {
-    const fig = document.createElement('figure');
-    const a = document.createElement('a');
-    a.href = objectUrl(f.bytes, 'image/svg+xml');
-    a.download = f.name;
+    const name = f.name.replace(/\.svg$/, '');
+    const svg = link('', f.bytes, 'image/svg+xml', f.name);
     const img = document.createElement('img');
-    img.src = a.href;
-    img.alt = 'Moment, shear and deflection diagrams of ' + f.name.replace(/\.svg$/, '');
+    img.src = svg.href;
+    img.alt = 'Moment, shear and deflection diagrams of ' + name;
     img.loading = 'lazy';
-    a.append(img);
+    svg.append(img);
     const cap = document.createElement('figcaption');
-    cap.textContent = f.name;
-    fig.append(a, cap);
+    cap.append(name + ' ', link('SVG', f.bytes, 'image/svg+xml', f.name));
+    if (csv.has(name)) cap.append(' ', link('CSV', csv.get(name).bytes, 'text/csv', name + '.csv'));
+    const fig = document.createElement('figure');
+    fig.append(svg, cap);
     return fig;
   });
   $('diagrams').replaceChildren(...figures);
   $('diagrams-note').textContent = r.designs > r.maxFileDesigns
     ? `The first ${r.maxFileDesigns} of ${r.designs} designs; the command line writes them all (--csv, --plot).`
-    : 'Select a page to download it.';
+    : 'Each design: its diagram page (SVG) and its results tables (CSV) to download.';
   $('diagrams-section').hidden = figures.length === 0;
 }
 
