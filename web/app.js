@@ -7,7 +7,10 @@ const PAGES_AT_ONCE = 200; // report pages put in the page per step; a long run 
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
-const worker = new Worker('worker.js');
+// Decks past this size are left to the command-line program: the report runs to some 40 bytes per
+// deck byte and the whole of it is held in the page.
+const MAX_DECK_BYTES = 4 * 1024 * 1024;
+let worker = null;
 let urls = []; // object URLs of the current run, released by the next
 let started = 0;
 let deckName = 'deck';
@@ -26,6 +29,9 @@ function epochParam() {
 }
 
 function run(bytes, name) {
+  if (bytes.length > MAX_DECK_BYTES)
+    return status(`${name} is ${bytes.length.toLocaleString('en')} bytes, over the page's limit of ` +
+      `${MAX_DECK_BYTES.toLocaleString('en')}: run it with the command-line program.`);
   deckName = name;
   started = performance.now();
   $('results').hidden = $('diagrams-section').hidden = $('report-section').hidden = true;
@@ -123,15 +129,14 @@ function showReport(text) {
   return pages.length;
 }
 
-worker.onmessage = (event) => {
+function onMessage(event) {
   const m = event.data;
   if (m.type === 'ready') {
     if (!document.body.dataset.state) status('Ready: open or drop a deck.');
   } else if (m.type === 'progress') {
     status(`Running ${deckName}: ${Math.round((100 * m.done) / m.total)}% of the deck read`, m.done / m.total);
   } else if (m.type === 'error') {
-    status('The run failed: ' + m.message);
-    document.body.dataset.state = 'failed';
+    failed(m.message);
   } else if (m.type === 'done') {
     urls.forEach((u) => URL.revokeObjectURL(u));
     urls = [];
@@ -141,7 +146,23 @@ worker.onmessage = (event) => {
     status(m.diagnostic ? `Stopped: ${m.diagnostic}` : `Done: ${deckName}.`);
     document.body.dataset.state = 'done';
   }
-};
+}
+
+// A module that ran out of memory cannot run again: a fresh worker takes the next deck.
+function failed(message) {
+  status('The run failed: ' + message);
+  document.body.dataset.state = 'failed';
+  startWorker();
+}
+
+function startWorker() {
+  if (worker) worker.terminate();
+  worker = new Worker('worker.js');
+  worker.onmessage = onMessage;
+  worker.onerror = (e) => (e.preventDefault(), failed(e.message || 'the program could not be loaded'));
+}
+
+startWorker();
 
 async function openFile(file) {
   run(new Uint8Array(await file.arrayBuffer()), file.name);

@@ -103,6 +103,10 @@ async function main() {
     r = await shown(page);
     expect(r.text === nativeText(dropped, 1765000000), 'dropped deck: #report differs from the native report');
     expect(r.downloads.includes('girder.out'), 'dropped deck downloads: ' + r.downloads);
+    // A deck past the page's limit is refused with the reason, and the last report stays.
+    await dropFile(page, 'huge.deck', Buffer.alloc(5 * 1024 * 1024, 'X'));
+    await page.waitForFunction(() => /over the page's limit/.test(document.getElementById('status-text').textContent));
+    expect((await shown(page)).text === r.text, 'a refused deck changed the report shown');
     await page.setOfflineMode(false);
 
     // No ?epoch=: the page's clock dates the report.
