@@ -153,6 +153,8 @@ function failed(message) {
   status('The run failed: ' + message);
   document.body.dataset.state = 'failed';
   startWorker();
+// Offline use once opened (service workers need a secure origin: https or this machine).
+if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('sw.js');
 }
 
 function startWorker() {
@@ -163,6 +165,8 @@ function startWorker() {
 }
 
 startWorker();
+// Offline use once opened (service workers need a secure origin: https or this machine).
+if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('sw.js');
 
 async function openFile(file) {
   run(new Uint8Array(await file.arrayBuffer()), file.name);

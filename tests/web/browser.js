@@ -114,6 +114,16 @@ async function main() {
     r = await shown(page);
     const today = runStamp(null).date;
     expect(r.text.split('\n', 3)[2].startsWith(today), `page clock: the title block does not start with ${today}`);
+
+    // The server gone, the page opened before still loads and runs the example.
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.goto(`${origin}/?deck=examples/sample.deck&epoch=0`);
+    await shown(page);
+    server.close();
+    server.closeAllConnections();
+    await page.reload();
+    r = await shown(page);
+    expect(r.text === nativeText(sample, 0), 'offline reload: #report differs from the native report');
     await page.close();
   } finally {
     await browser.close();
