@@ -115,6 +115,10 @@ async function main() {
     const today = runStamp(null).date;
     expect(r.text.split('\n', 3)[2].startsWith(today), `page clock: the title block does not start with ${today}`);
 
+    // A deck on another site is refused without asking it for anything.
+    await page.goto(`${origin}/?deck=//example.com/x.deck`);
+    await page.waitForFunction(() => /must name a file on this site/.test(document.getElementById('status-text').textContent));
+
     // The server gone, the page opened before still loads and runs the example.
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.goto(`${origin}/?deck=examples/sample.deck&epoch=0`);
