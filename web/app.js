@@ -38,7 +38,7 @@ function run(bytes, name) {
   document.body.dataset.state = 'running';
   status(`Running ${name}…`, 0);
   window.lastDeck = bytes;
-  worker.postMessage({ deck: bytes, epoch: epochParam() });
+  worker.postMessage({ deck: bytes, name, epoch: epochParam() });
 }
 
 function stem(name) {
@@ -76,8 +76,32 @@ function showSummary(r) {
   const base = stem(deckName);
   $('downloads').replaceChildren(
     link('Report', r.report, 'application/octet-stream', base + '.out'),
-    link('Deck', window.lastDeck, 'application/octet-stream', deckName));
+    link('Deck', window.lastDeck, 'application/octet-stream', deckName),
+    link('Web page of the run', r.html, 'text/html', base + '.html'),
+    ...r.csv.filter((f) => f.name === 'summary.csv').map((f) => link('Verdicts (CSV)', f.bytes, 'text/csv', f.name)));
+  showVerdicts(r.summary);
   $('results').hidden = false;
+}
+
+// The verdict of every design, a failing one marked; the verdict next to the problem number, where
+// a narrow screen still shows it.
+function showVerdicts(summary) {
+  const verdict = summary.headings.indexOf('VERDICT');
+  const order = (cells) => [cells[0], cells[verdict], ...cells.slice(1, verdict), ...cells.slice(verdict + 1)];
+  const cell = (tag, text) => {
+    const c = document.createElement(tag);
+    c.textContent = text;
+    return c;
+  };
+  const head = document.createElement('tr');
+  head.append(...order(summary.headings).map((h) => cell('th', h)));
+  const rows = summary.rows.map((row) => {
+    const tr = document.createElement('tr');
+    if (row.fails) tr.className = 'fails';
+    tr.append(...order(row.cells).map((c) => cell('td', c)));
+    return tr;
+  });
+  $('verdicts').replaceChildren(head, ...rows);
 }
 
 function showDiagrams(r) {

@@ -1,8 +1,10 @@
 // The WebAssembly module's one function, for the page's worker and the Node.js tests:
-//   run(deck, date, time, maxFileDesigns, progress) -> {report, diagnostic, designs, csv, svg}
-// `deck` is a string or a Uint8Array of the deck's bytes; `report` and each file's `bytes` are
-// Uint8Arrays (the report is bytes, not text: carriage returns, form feeds and whatever the deck
-// echoes); `progress(bytesRead, deckSize)` is called as the deck is read.
+//   run(deck, name, date, time, maxFileDesigns, progress)
+//     -> {report, diagnostic, designs, csv, svg, summary, html}
+// `deck` is a string or a Uint8Array of the deck's bytes, `name` its file name; `report`, `html`
+// and each file's `bytes` are Uint8Arrays (the report is bytes, not text: carriage returns, form feeds and
+// whatever the deck echoes); `summary` is {headings, rows: [{cells, fails}]}, the verdicts;
+// `progress(bytesRead, deckSize)` is called as the deck is read.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -29,9 +31,30 @@ val files(const std::vector<ss::WebFile> &list) {
   return out;
 }
 
-val run(const std::string &deck, const std::string &date, const std::string &time, int max_file_designs,
-        val progress) {
+val strings(const std::vector<std::string> &list) {
+  val out = val::array();
+  for (const std::string &s : list) out.call<void>("push", s);
+  return out;
+}
+
+val summary(const std::vector<ss::SummaryRow> &rows) {
+  val out = val::object();
+  out.set("headings", strings(ss::summary_headings()));
+  val list = val::array();
+  for (const ss::SummaryRow &r : rows) {
+    val row = val::object();
+    row.set("cells", strings(ss::summary_cells(r)));
+    row.set("fails", r.fails());
+    list.call<void>("push", row);
+  }
+  out.set("rows", list);
+  return out;
+}
+
+val run(const std::string &deck, const std::string &name, const std::string &date, const std::string &time,
+        int max_file_designs, val progress) {
   ss::WebRunOptions options;
+  options.deck_name = name;
   options.stamp = {date, time};
   options.work_dir = "/tmp/simple-span-run";
   options.max_file_designs = max_file_designs;
@@ -46,6 +69,8 @@ val run(const std::string &deck, const std::string &date, const std::string &tim
   out.set("designs", r.designs);
   out.set("csv", files(r.csv));
   out.set("svg", files(r.svg));
+  out.set("summary", summary(r.summary));
+  out.set("html", bytes(r.html));
   return out;
 }
 

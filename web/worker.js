@@ -1,7 +1,8 @@
 // Runs decks through the WebAssembly module off the page's thread, so the page never freezes.
-// In:  {deck: Uint8Array, epoch: number|null}
+// In:  {deck: Uint8Array, name, epoch: number|null}
 // Out: {type: 'ready'} once, then per run {type: 'progress', done, total}... and
-//      {type: 'done', report, text, diagnostic, designs, csv, svg, ms} or {type: 'error', message}.
+//      {type: 'done', report, text, diagnostic, designs, csv, svg, summary, html, ms} or
+//      {type: 'error', message}.
 'use strict';
 importScripts('stamp.js', 'simple-span.js');
 
@@ -23,7 +24,7 @@ const ready = SimpleSpan().then((mod) => {
 
 onmessage = async (event) => {
   const mod = await ready;
-  const { deck, epoch } = event.data;
+  const { deck, name, epoch } = event.data;
   try {
     const started = performance.now();
     const stamp = runStamp(epoch);
@@ -33,12 +34,12 @@ onmessage = async (event) => {
       if (now - last > 100 || done === total) postMessage({ type: 'progress', done, total });
       last = now;
     };
-    const r = mod.run(deck, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
+    const r = mod.run(deck, name, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
     const text = latin1(r.report).replace(/\r/g, '');
-    const svg = r.svg.map((f) => ({ name: f.name, bytes: f.bytes }));
     postMessage({
-      type: 'done', report: r.report, text, diagnostic: r.diagnostic, designs: r.designs,
-      csv: r.csv, svg, maxFileDesigns: MAX_FILE_DESIGNS, ms: performance.now() - started,
+      type: 'done', report: r.report, text, diagnostic: r.diagnostic, designs: r.designs, csv: r.csv,
+      svg: r.svg, summary: r.summary, html: r.html, maxFileDesigns: MAX_FILE_DESIGNS,
+      ms: performance.now() - started,
     });
   } catch (e) {
     postMessage({ type: 'error', message: String(e && e.message ? e.message : e) });

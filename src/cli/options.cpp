@@ -10,16 +10,21 @@ namespace ss {
 namespace {
 
 constexpr const char *kUsage =
-    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR]\n"
+    "usage: simple-span [DECK REPORT [--overwrite]] [--csv DIR] [--plot DIR] [--pdf FILE]\n"
+    "                   [--html FILE]\n"
     "\n"
     "Reads the input deck DECK and writes the report REPORT. Without the two names the program\n"
     "asks for them on the console. An existing REPORT is replaced only with --overwrite or when\n"
     "the answer to the overwrite question is Y.\n"
     "\n"
     "  --overwrite  replace an existing report without asking\n"
-    "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV\n"
+    "  --csv DIR    also write DIR/<problem number>.csv: the results tables of every design as CSV,\n"
+    "               and DIR/summary.csv: the verdict of every problem\n"
     "  --plot DIR   also write DIR/<problem number>.svg: moment, shear and deflection diagrams and\n"
     "               a sketch of the section, one page per design\n"
+    "  --pdf FILE   also write FILE: the verdicts of every problem, then each problem's report\n"
+    "               pages and its diagram pages, with a bookmark per problem\n"
+    "  --html FILE  also write FILE: the same as one self-contained web page\n"
     "  --help       print this text\n"
     "  --version    print the version\n"
     "\n"
@@ -35,10 +40,10 @@ std::string usage_message(const CLI::ParseError &e) {
     const std::size_t colon = what.find(':');
     const std::string option = what.substr(0, colon);
     if (option == "--csv" || option == "--plot") return option + " needs a directory";
+    if (option == "--pdf" || option == "--html") return option + " needs a file name";
     return option + " needs a value";
   }
-  if (dynamic_cast<const CLI::ExtrasError *>(&e))
-    return "unknown option " + what.substr(what.find(':') + 2);
+  if (dynamic_cast<const CLI::ExtrasError *>(&e)) return "unknown option " + what.substr(what.find(':') + 2);
   return what;
 }
 
@@ -73,6 +78,8 @@ std::variant<Invocation, UsageError> parse_args(const std::vector<std::string> &
   app.add_flag("--overwrite", run.overwrite);
   app.add_option("--csv", run.exports.csv_dir)->type_name("DIR");
   app.add_option("--plot", run.exports.plot_dir)->type_name("DIR");
+  app.add_option("--pdf", run.documents.pdf_file)->type_name("FILE");
+  app.add_option("--html", run.documents.html_file)->type_name("FILE");
   app.add_option("names", run.names);
   try {
     app.parse(std::vector<std::string>(args.rbegin(), args.rend())); // CLI11 takes them in reverse
@@ -88,6 +95,8 @@ std::variant<Invocation, UsageError> parse_args(const std::vector<std::string> &
     return UsageError{"--overwrite goes with the two names DECK REPORT"};
   if (app.count("--csv") && run.exports.csv_dir.empty()) return UsageError{"--csv needs a directory"};
   if (app.count("--plot") && run.exports.plot_dir.empty()) return UsageError{"--plot needs a directory"};
+  if (app.count("--pdf") && run.documents.pdf_file.empty()) return UsageError{"--pdf needs a file name"};
+  if (app.count("--html") && run.documents.html_file.empty()) return UsageError{"--html needs a file name"};
   return inv;
 }
 

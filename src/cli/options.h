@@ -15,6 +15,7 @@ struct RunOptions {
   std::vector<std::string> names; // DECK and REPORT, or none for the console dialogue
   bool overwrite = false;         // replace an existing report without asking
   ExportOptions exports;          // --csv and --plot directories
+  DocumentOptions documents;      // --pdf and --html files
 };
 
 // One of the program's commands, named by the first argument; a deck run when it names none.

@@ -1,5 +1,6 @@
 #include "cli/program.h"
 
+#include "cli/documents.h"
 #include "cli/options.h"
 #include "cli/setio.h"
 #include "cli/stamp.h"
@@ -48,7 +49,7 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
 
   // The directories are settled before the dialogue, so that a report is never replaced for a run
   // that cannot write its files.
-  Exporter exporter(exports);
+  Exporter exporter(exports, opts.documents);
   if (const std::string problem = exporter.prepare(); !problem.empty())
     return err << "simple-span: " << problem << "\n", 1;
 
@@ -60,11 +61,14 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
     err << "simple-span: " << e.what() << "\n";
     return 1;
   }
-  Report report(units.report, units.report_name);
+  std::string written; // the report's bytes, for the verdicts and documents made at the end
+  CopyingBuf copying(units.report.rdbuf(), written);
+  std::ostream copied(&copying);
+  Report report(exporter.needs_report() ? copied : units.report, units.report_name);
   DeckReader deck(units.deck, units.deck_name);
   ProblemState st;
   Run run{st, report, deck};
-  if (exports.any())
+  if (exports.any() || opts.documents.any())
     run.results_printed = [&exporter](const ProblemState &s) { exporter.results_printed(s); };
   try {
     run_problems(run, routines, stamp);
@@ -72,8 +76,16 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
   } catch (const FatalError &e) {
     units.report.flush(); // the report keeps every line written before the fault
     err << "simple-span: " << e.what() << "\n";
+    if (exporter.needs_report()) // and the documents show the problems read before it
+      if (const std::string f = finish_documents(exporter, opts.documents, written, units.deck_name, stamp);
+          !f.empty())
+        err << "simple-span: " << f << "\n";
     return 1;
   }
+  if (exporter.needs_report() && exporter.error().empty())
+    if (const std::string e = finish_documents(exporter, opts.documents, written, units.deck_name, stamp);
+        !e.empty())
+      return err << "simple-span: " << e << "\n", 1;
   if (!exporter.error().empty()) return err << "simple-span: " << exporter.error() << "\n", 1;
   return 0;
 }

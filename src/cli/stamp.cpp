@@ -16,13 +16,20 @@ RunStamp make_stamp(const std::tm &t) {
   return {date, time};
 }
 
+std::optional<long long> source_date_epoch() {
+  const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch) return std::nullopt;
+  char *end = nullptr;
+  const long long v = std::strtoll(epoch, &end, 10);
+  if (end == epoch || *end != '\0') return std::nullopt;
+  return v;
+}
+
 RunStamp current_stamp() {
   std::tm t{};
-  if (const char *epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-    char *end = nullptr;
-    const long long v = std::strtoll(epoch, &end, 10);
-    const std::time_t when = static_cast<std::time_t>(v);
-    if (end != epoch && *end == '\0' && gmtime_r(&when, &t)) return make_stamp(t);
+  if (const std::optional<long long> v = source_date_epoch()) {
+    const std::time_t when = static_cast<std::time_t>(*v);
+    if (gmtime_r(&when, &t)) return make_stamp(t);
   }
   const std::time_t now = std::time(nullptr);
   localtime_r(&now, &t);

@@ -1,9 +1,14 @@
 #include "cli/subcommands.h"
 
+#include "cli/summary_command.h"
+
 namespace ss {
 
 const std::vector<Subcommand> &subcommands() {
-  static const std::vector<Subcommand> all{};
+  static const std::vector<Subcommand> all{
+      {"summary", "print the verdict of every problem of DECK as a table; no report is written",
+       summary_command},
+  };
   return all;
 }
 

@@ -150,6 +150,18 @@ std::string results_csv(const ProblemState &st) {
     stress_cells(st, k, row);
     deflection_cells(st, k, row);
   }
+  // The right half: the dead-load moments are held at every fortieth point of the span; the other
+  // quantities only for the half span the tables print.
+  for (int k = 11; k <= 20; ++k) {
+    Row row(out);
+    row.text(std::to_string(k));
+    row.f(3, st.x[2 * k]);
+    const int j = 2 * k;
+    for (float v : {st.m_girder[j], st.m_pload[j], st.m_noncomp[j]}) row.f(1, v);
+    row.empty(1);
+    row.f(1, st.m_comp[j]);
+    row.empty(static_cast<int>(kColumns.size()) - 7);
+  }
   return out;
 }
 

@@ -114,7 +114,10 @@ void moment_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f,
   }
   const std::vector<Point> allowable = allowable_moment(st);
   svg::Plot p = plot(page, f, top, height, {dead, live, total, allowable});
-  p.axes("MOMENTS", kSpanLabel, "MOMENT (K-FT.)");
+  // The dead-load moments are held at every fortieth point of the span; the live-load envelope and
+  // the stress table only for the half span, so the right half of those mirrors the left.
+  p.axes("MOMENTS", std::string(kSpanLabel) + "; LIVE LOAD AND ALLOWABLE MIRRORED FROM THE TABLES' HALF SPAN",
+         "MOMENT (K-FT.)");
   p.curve(dead, kDead, "dead");
   p.curve(live, kLive, "live");
   p.curve(total, kTotal, "total");
@@ -127,13 +130,27 @@ void moment_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f,
   p.legend(legend);
 }
 
+namespace {
+
+// The shear of the concentrated loads at fortieth point j: the left reaction less the loads passed
+// (a load exactly at the station is not passed yet), from the loads and reaction the state holds.
+double pload_shear(const ProblemState &st, int j) {
+  double v = st.left_reaction;
+  for (int i = 0; i < std::min(st.npl, kMaxLoads); ++i)
+    if (st.load_x[i] < st.x[j]) v -= st.load_p[i];
+  return v;
+}
+
+} // namespace
+
 void shear_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top, double height) {
-  // The tables hold the half span; the other half mirrors it (shears change sign).
+  // The tables hold the half span. The uniform loads' shears change sign on the other half; the
+  // concentrated loads' are worked from the loads; the live-load envelope is mirrored.
   std::vector<Point> dead, pos, neg, tmax, tmin;
   auto add = [&](int jj, bool left) {
     const double x = st.x[left ? jj : 40 - jj];
-    const double d = static_cast<double>(st.v_girder[jj]) + st.v_pload[jj] + st.v_noncomp[jj] + st.v_comp[jj];
-    const double dead_here = left ? d : -d;
+    const double uniform = static_cast<double>(st.v_girder[jj]) + st.v_noncomp[jj] + st.v_comp[jj];
+    const double dead_here = left ? uniform + st.v_pload[jj] : pload_shear(st, 40 - jj) - uniform;
     dead.push_back({x, dead_here});
     if (jj % 2) return;
     const int k = jj / 2;
@@ -148,7 +165,7 @@ void shear_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, 
   for (int jj = 0; jj <= 20; ++jj) add(jj, true);
   for (int jj = 20; jj >= 0; --jj) add(jj, false); // midspan twice: the jump there, if any
   svg::Plot p = plot(page, f, top, height, {dead, pos, neg, tmax, tmin});
-  p.axes("SHEARS", std::string(kSpanLabel) + "; RIGHT HALF MIRRORED FROM THE TABLES' HALF SPAN",
+  p.axes("SHEARS", std::string(kSpanLabel) + "; LIVE LOAD MIRRORED FROM THE TABLES' HALF SPAN",
          "SHEAR (KIPS)");
   p.curve(dead, kDead, "dead");
   p.curve(pos, kLive, "live");
@@ -174,7 +191,8 @@ void deflection_diagram(svg::Page &page, const ProblemState &st, const SpanFrame
   }
   allowed = {{0.0, st.allowed_deflection}, {L, st.allowed_deflection}};
   svg::Plot p = plot(page, f, top, height, {dead, live, allowed}, true);
-  p.axes("DEFLECTIONS", kSpanLabel, "DEFLECTION (IN), DOWN");
+  p.axes("DEFLECTIONS", std::string(kSpanLabel) + "; DEAD LOAD MIRRORED FROM THE TABLES' HALF SPAN",
+         "DEFLECTION (IN), DOWN");
   p.curve(dead, kDead, "dead");
   p.curve(live, kLive, "live");
   p.curve(allowed, kAllowable, "allowable");

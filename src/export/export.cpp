@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "export/csv.h"
+#include "export/summary.h"
 #include "export/svg.h"
 #include "export/write_file.h"
 
@@ -43,13 +44,22 @@ std::string problem_file_stem(const Word &number) {
   return s;
 }
 
-std::string Exporter::prepare() const {
-  if (!options_.csv_dir.empty()) {
-    std::string e = prepare_output_dir(options_.csv_dir, "CSV");
-    if (!e.empty()) return e;
-  }
-  if (!options_.plot_dir.empty()) return prepare_output_dir(options_.plot_dir, "plot");
+std::string check_output_file(const std::string &path, const char *what) {
+  const std::string head = std::string("cannot write the ") + what + " file " + path + ": ";
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return head + "it is a directory";
+  const fs::path dir = fs::path(path).parent_path();
+  if (!dir.empty() && !fs::is_directory(dir, ec)) return head + "no directory " + dir.string();
   return {};
+}
+
+std::string Exporter::prepare() const {
+  std::string e;
+  if (!options_.csv_dir.empty()) e = prepare_output_dir(options_.csv_dir, "CSV");
+  if (e.empty() && !options_.plot_dir.empty()) e = prepare_output_dir(options_.plot_dir, "plot");
+  if (e.empty() && !documents_.pdf_file.empty()) e = check_output_file(documents_.pdf_file, "PDF");
+  if (e.empty() && !documents_.html_file.empty()) e = check_output_file(documents_.html_file, "HTML");
+  return e;
 }
 
 std::string Exporter::unique_stem(const Word &number) {
@@ -74,8 +84,27 @@ void Exporter::write(const std::string &dir, const std::string &file, const std:
 void Exporter::results_printed(const ProblemState &st) {
   const std::string stem = unique_stem(st.problem_number);
   if (!options_.csv_dir.empty()) write(options_.csv_dir, stem + ".csv", results_csv(st));
-  if (!options_.plot_dir.empty()) write(options_.plot_dir, stem + ".svg", results_svg(st));
+  if (!options_.plot_dir.empty() || documents_.any()) {
+    std::string svg = results_svg(st);
+    if (!options_.plot_dir.empty()) write(options_.plot_dir, stem + ".svg", svg);
+    if (documents_.any())
+      diagrams_.emplace_back(trim(std::string_view(st.problem_number.data(), st.problem_number.size())),
+                             std::move(svg));
+  }
   ++written_;
+}
+
+RunDocument Exporter::finish(std::string_view report, const std::string &title, const std::string &date) {
+  RunDocument doc = run_document(report, std::move(diagrams_));
+  diagrams_.clear();
+  doc.title = title;
+  doc.date = date;
+  if (!options_.csv_dir.empty()) write(options_.csv_dir, "summary.csv", summary_csv(doc.summary));
+  if (!documents_.html_file.empty()) {
+    const std::string failure = write_file_atomically(documents_.html_file, run_html(doc));
+    if (error_.empty()) error_ = failure;
+  }
+  return doc;
 }
 
 } // namespace ss

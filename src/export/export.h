@@ -1,11 +1,15 @@
 // Results as data and as pictures: for each design whose results tables are complete, a CSV file of
-// the twentieth-point tables and an SVG page of diagrams, written beside the report.
+// the twentieth-point tables and an SVG page of diagrams, written beside the report; at the end of
+// the run, the verdicts (summary.csv) and the whole run as a web page.
 #pragma once
 
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "export/html.h"
 #include "state/problem_state.h"
 
 namespace ss {
@@ -15,6 +19,17 @@ struct ExportOptions {
   std::string plot_dir; // where <problem>.svg files go; empty: no diagrams
   bool any() const { return !csv_dir.empty() || !plot_dir.empty(); }
 };
+
+// The whole run as one document: they need the report text and every diagram page of the run.
+struct DocumentOptions {
+  std::string pdf_file;  // the run as one PDF; empty: none
+  std::string html_file; // the run as one web page; empty: none
+  bool any() const { return !pdf_file.empty() || !html_file.empty(); }
+};
+
+// A file can be written as `path`: its directory exists and it is not a directory itself. Returns
+// a message naming the file and the reason, empty when fine.
+std::string check_output_file(const std::string &path, const char *what);
 
 // Creates the directory when it does not exist and proves it can be written by creating and
 // removing a file in it. Returns a message naming the directory and the reason, empty when fine.
@@ -27,13 +42,19 @@ std::string problem_file_stem(const Word &number);
 // Writes the files of each design as its results tables are completed.
 class Exporter {
 public:
-  explicit Exporter(ExportOptions options) : options_(std::move(options)) {}
+  explicit Exporter(ExportOptions options, DocumentOptions documents = {})
+      : options_(std::move(options)), documents_(std::move(documents)) {}
+  // True when the run's report text is wanted at the end (summary.csv, PDF, web page).
+  bool needs_report() const { return !options_.csv_dir.empty() || documents_.any(); }
 
   // Prepares both directories; the first problem found, empty when both can be written.
   std::string prepare() const;
   // Writes DIR/<stem>.csv and DIR/<stem>.svg for the results now in the state. A number met before
   // gets "-2", "-3", ... so every design keeps its own files.
   void results_printed(const ProblemState &st);
+  // At the end of the run, from the report's bytes: writes summary.csv and the web page, and
+  // returns the run as a document (for the PDF).
+  RunDocument finish(std::string_view report, const std::string &title, const std::string &date);
   // The first write failure, empty when every file was written.
   const std::string &error() const { return error_; }
   // Designs written so far.
@@ -44,10 +65,12 @@ private:
   void write(const std::string &dir, const std::string &file, const std::string &bytes);
 
   ExportOptions options_;
+  DocumentOptions documents_;
   std::set<std::string> used_;      // stems taken, lower case (file systems that ignore case)
   std::map<std::string, int> next_; // the next suffix to try for a stem, lower case
   std::string error_;
   int written_ = 0;
+  std::vector<std::pair<std::string, std::string>> diagrams_; // (problem number, SVG) of each design
 };
 
 } // namespace ss

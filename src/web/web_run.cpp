@@ -41,17 +41,20 @@ private:
   std::size_t next_ = 0;
 };
 
+std::string read_bytes(const fs::path &file) {
+  std::ifstream f(file, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
 // Every regular file of `dir`, sorted by name.
 std::vector<WebFile> take_files(const fs::path &dir) {
   std::vector<WebFile> files;
   std::error_code ec;
-  for (const auto &entry : fs::directory_iterator(dir, ec)) {
-    if (!entry.is_regular_file(ec)) continue;
-    std::ifstream f(entry.path(), std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    files.push_back({entry.path().filename().string(), s.str()});
-  }
+  for (const auto &entry : fs::directory_iterator(dir, ec))
+    if (entry.is_regular_file(ec))
+      files.push_back({entry.path().filename().string(), read_bytes(entry.path())});
   std::sort(files.begin(), files.end(), [](const WebFile &a, const WebFile &b) { return a.name < b.name; });
   return files;
 }
@@ -100,15 +103,21 @@ WebRunResult run_web(const std::string &deck, const WebRunOptions &options) {
   const fs::path csv_dir = fs::path(options.work_dir) / "csv", svg_dir = fs::path(options.work_dir) / "svg";
   std::error_code ec;
   fs::remove_all(options.work_dir, ec);
-  Exporter exporter(ExportOptions{csv_dir.string(), svg_dir.string()});
+  const fs::path html = fs::path(options.work_dir) / "run.html";
+  Exporter exporter(ExportOptions{csv_dir.string(), svg_dir.string()}, DocumentOptions{"", html.string()});
   if (std::string problem = exporter.prepare(); !problem.empty()) {
     result.diagnostic = problem;
     return result;
   }
   run_problems_into(deck, options, exporter, result);
+  // The verdicts and the web page, also of a run that stopped: they show the problems read before.
+  const std::string title = fs::path(options.deck_name).filename().string();
+  result.summary =
+      exporter.finish(result.report, title, options.stamp.date + " " + options.stamp.time).summary;
   if (result.diagnostic.empty()) result.diagnostic = exporter.error();
   result.csv = take_files(csv_dir);
   result.svg = take_files(svg_dir);
+  result.html = read_bytes(html);
   fs::remove_all(options.work_dir, ec);
   return result;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "export/summary.h"
 
 namespace ss {
 
@@ -17,6 +18,7 @@ struct WebFile {
 };
 
 struct WebRunOptions {
+  std::string deck_name;    // the title of the web page of the run
   RunStamp stamp;           // "07-DEC-26" and "13:05:09", printed in every title block
   std::string work_dir;     // a scratch directory for the files, emptied before and after the run
   int max_file_designs = 0; // designs whose CSV and SVG files are kept (the first ones)
@@ -25,11 +27,13 @@ struct WebRunOptions {
 };
 
 struct WebRunResult {
-  std::string report;       // the report bytes, as the command line writes the file
-  std::string diagnostic;   // why the run ended early, empty when it ran to the end of the deck
-  std::vector<WebFile> csv; // by name
-  std::vector<WebFile> svg; // by name
-  int designs = 0;          // designs whose results tables were completed
+  std::string report;              // the report bytes, as the command line writes the file
+  std::string diagnostic;          // why the run ended early, empty when it ran to the end of the deck
+  std::vector<WebFile> csv;        // by name, with summary.csv (the verdicts)
+  std::vector<WebFile> svg;        // by name
+  int designs = 0;                 // designs whose results tables were completed
+  std::vector<SummaryRow> summary; // the verdicts of every design and every problem's ending line
+  std::string html;                // the run as one self-contained web page, as --html writes it
 };
 
 // A stamp the report can print: "DD-MON-YY" and "HH:MM:SS" (anything else would shift columns).

@@ -10,17 +10,24 @@ struct Accepted {
   std::vector<std::string> args;
   std::vector<std::string> names;
   bool overwrite;
-  std::string csv, plot;
+  std::string csv, plot, pdf, html;
 };
 
 TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
   const std::vector<Accepted> cases{
-      {{}, {}, false, "", ""},
-      {{"a.deck", "a.out"}, {"a.deck", "a.out"}, false, "", ""},
-      {{"--overwrite", "a.deck", "a.out"}, {"a.deck", "a.out"}, true, "", ""},
-      {{"--csv", "c", "a.deck", "--plot=p/q", "a.out", "--overwrite"}, {"a.deck", "a.out"}, true, "c", "p/q"},
-      {{"--plot", "plots"}, {}, false, "", "plots"},
-      {{"-", "-"}, {"-", "-"}, false, "", ""}, // standard input and output are names like any other
+      {{}, {}, false, "", "", "", ""},
+      {{"a.deck", "a.out"}, {"a.deck", "a.out"}, false, "", "", "", ""},
+      {{"--overwrite", "a.deck", "a.out"}, {"a.deck", "a.out"}, true, "", "", "", ""},
+      {{"--csv", "c", "a.deck", "--plot=p/q", "a.out", "--overwrite"},
+       {"a.deck", "a.out"},
+       true,
+       "c",
+       "p/q",
+       "",
+       ""},
+      {{"--plot", "plots"}, {}, false, "", "plots", "", ""},
+      {{"a", "--pdf", "r.pdf", "b", "--html=r.html"}, {"a", "b"}, false, "", "", "r.pdf", "r.html"},
+      {{"-", "-"}, {"-", "-"}, false, "", "", "", ""}, // standard input and output are names like any other
   };
   for (const Accepted &c : cases) {
     const auto parsed = parse_args(c.args);
@@ -31,6 +38,8 @@ TEST(ParseArgs, AcceptsOptionsBeforeBetweenAndAfterTheNames) {
     EXPECT_EQ(inv.run.overwrite, c.overwrite);
     EXPECT_EQ(inv.run.exports.csv_dir, c.csv);
     EXPECT_EQ(inv.run.exports.plot_dir, c.plot);
+    EXPECT_EQ(inv.run.documents.pdf_file, c.pdf);
+    EXPECT_EQ(inv.run.documents.html_file, c.html);
   }
   EXPECT_EQ(std::get<Invocation>(parse_args({"x", "--help"})).command, Invocation::Command::Help);
   EXPECT_EQ(std::get<Invocation>(parse_args({"--version"})).command, Invocation::Command::Version);
@@ -41,6 +50,8 @@ TEST(ParseArgs, RefusalsSayWhatIsWrong) {
       {{"--csv"}, "--csv needs a directory"},
       {{"a", "b", "--plot"}, "--plot needs a directory"},
       {{"--csv="}, "--csv needs a directory"},
+      {{"--pdf"}, "--pdf needs a file name"},
+      {{"--html="}, "--html needs a file name"},
       {{"--bogus", "a", "b"}, "unknown option --bogus"},
       {{"a.deck"}, "a report name is needed after the deck a.deck"},
       {{"a", "b", "c"}, "one deck and one report, not 3 names"},

@@ -8,6 +8,7 @@
 
 #include "export/csv_reader.h"
 #include "export/export_run.h"
+#include "export/printed.h"
 #include "report/format.h"
 #include "support/run_deck.h"
 
@@ -104,7 +105,7 @@ int compare_deck(const std::string &path, std::set<std::int32_t> &types_seen) {
     const std::string where = path + " design " + std::to_string(n + 1) + " (" + run.numbers[n] + ")";
     types_seen.insert(run.types[n]);
     const CsvTable t = parse_csv(run.csv[n]);
-    if (t.rows.size() != 11u) return ADD_FAILURE() << where << " rows", 0;
+    if (t.rows.size() != 21u) return ADD_FAILURE() << where << " rows", 0;
     std::size_t moments = std::string::npos;
     for (std::size_t i = 0; i < shears[n]; ++i)
       if (r[i].find("MOMENTS (K-FT.) AT SPAN 1/20 POINTS") != std::string::npos) moments = i;
@@ -141,6 +142,14 @@ int compare_deck(const std::string &path, std::set<std::int32_t> &types_seen) {
       for (const Column &c : kDeflectionColumns)
         expect_cell(field(d[k], c.col, c.w), t.at(k, c.name), c,
                     where + " deflections k=" + std::to_string(k));
+    // The right half holds the dead-load moments of every fortieth point, the rest is empty.
+    const ProblemState &st = run.states[n];
+    for (int k = 11; k <= 20; ++k) {
+      const int j = 2 * k;
+      EXPECT_EQ(t.at(k, "M_pload_kft"), exporting::cell_f(1, st.m_pload[j])) << where << " k=" << k;
+      EXPECT_EQ(t.at(k, "M_girder_kft"), exporting::cell_f(1, st.m_girder[j])) << where << " k=" << k;
+      EXPECT_EQ(t.at(k, "V_girder_kips"), "") << where << " k=" << k;
+    }
   }
   return static_cast<int>(shears.size());
 }

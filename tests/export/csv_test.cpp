@@ -47,7 +47,7 @@ ProblemState uniform_beam(std::int32_t beam_type) {
 
 TEST(ResultsCsv, HeaderUnitsAndOneRowPerTwentiethPoint) {
   const CsvTable t = parse_csv(results_csv(uniform_beam(1)));
-  ASSERT_EQ(t.rows.size(), 11u);
+  ASSERT_EQ(t.rows.size(), 21u);
   EXPECT_EQ(t.header, csv_columns());
   EXPECT_EQ(t.header.size(), 35u);
   for (const char *name : {"M_live_kft", "defl_nc_in", "V_live_kips", "fs_allow_psi", "connector_spacing_in"})
@@ -121,7 +121,7 @@ TEST(ResultsCsv, PlainCsvWithCrLfAndPointDecimals) {
       EXPECT_EQ(csv[i - 1], '\r');
       ++lines;
     }
-  EXPECT_EQ(lines, 12u);
+  EXPECT_EQ(lines, 22u);
   EXPECT_EQ(csv.find('"'), std::string::npos);
   EXPECT_EQ(csv.find(';'), std::string::npos);
 }

@@ -90,7 +90,7 @@ TEST(HostileState, WritersFinishAndThePageIsWellFormed) {
     st.beam_type = trial % 8; // 0..7: every type and two that never reach the tables
     scramble(st, gen);
     const std::string csv = results_csv(st);
-    EXPECT_EQ(test::parse_csv(csv).rows.size(), 11u);
+    EXPECT_EQ(test::parse_csv(csv).rows.size(), 21u);
     const std::string svg = results_svg(st);
     EXPECT_NE(svg.find("</svg>"), std::string::npos);
     EXPECT_EQ(svg.find("nan"), std::string::npos);

@@ -1,5 +1,6 @@
-// --csv and --plot on the command line and with the console dialogue; the report is the same byte
-// for byte with and without them on every deck; a long deck stays fast.
+// --csv, --plot, --pdf and --html on the command line and with the console dialogue; the report is
+// the same byte for byte with and without them on every deck, and the PDF and the web page hold it
+// all; a long deck stays fast.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 
 #include "cli/program.h"
 #include "export/csv_reader.h"
+#include "export/documents_check.h"
 #include "export/export.h"
 #include "export/export_run.h"
 #include "export/temp_dir.h"
@@ -79,11 +81,11 @@ TEST_F(Options, ADirectoryMustFollow) {
 
 TEST_F(Options, AnywhereOnTheCommandLine) {
   EXPECT_EQ(run({"--csv", "c", "in.deck", "--plot=p/q", "out.txt", "--overwrite"}), 0) << err_.str();
-  EXPECT_EQ(files_in("c", ".csv"), 7u); // problems 1 to 6 and 8
+  EXPECT_EQ(files_in("c", ".csv"), 8u); // problems 1 to 6 and 8, and summary.csv
   EXPECT_EQ(files_in("p/q", ".svg"), 7u);
   EXPECT_TRUE(fs::exists("c/S006.csv"));
   EXPECT_FALSE(fs::exists("c/S007.csv")); // resisting moments only: no results tables
-  EXPECT_EQ(parse_csv(read_file("c/S001.csv")).rows.size(), 11u);
+  EXPECT_EQ(parse_csv(read_file("c/S001.csv")).rows.size(), 21u);
 }
 
 TEST_F(Options, WithTheConsoleDialogue) {
@@ -114,8 +116,8 @@ TEST_F(Options, TheReportIsTheSameByteForByteOnEveryDeck) {
         fs::path(deck).stem().string() + (deck.find("/echo/") != std::string::npos ? "-echo" : "");
     const int plain = run({deck, stem + ".plain", "--overwrite"});
     const std::string plain_err = err_.str();
-    const int with =
-        run({deck, stem + ".with", "--overwrite", "--csv", stem + "-csv", "--plot", stem + "-svg"});
+    const int with = run({deck, stem + ".with", "--overwrite", "--csv", stem + "-csv", "--plot",
+                          stem + "-svg", "--pdf", stem + ".pdf", "--html", stem + ".html"});
     EXPECT_EQ(with, plain) << deck;
     EXPECT_EQ(err_.str(), plain_err) << deck;
     const std::string report = read_file(stem + ".plain");
@@ -124,7 +126,9 @@ TEST_F(Options, TheReportIsTheSameByteForByteOnEveryDeck) {
     std::size_t tables = 0;
     for (const std::string &r : report_records(report))
       tables += r.find("SHEARS (KIPS) AT SPAN 1/20 POINTS") != std::string::npos;
-    EXPECT_EQ(files_in(stem + "-csv", ".csv"), tables) << deck;
+    EXPECT_EQ(files_in(stem + "-csv", ".csv"), tables + 1) << deck; // and summary.csv
+    EXPECT_EQ(check_pdf(report, stem + ".pdf"), "") << deck;
+    EXPECT_EQ(check_html(report, read_file(stem + ".html")), "") << deck;
     EXPECT_EQ(files_in(stem + "-svg", ".svg"), tables) << deck;
     designs += tables;
     if (fs::is_directory(stem + "-svg"))

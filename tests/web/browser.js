@@ -40,6 +40,7 @@ async function shown(page) {
     text: [...document.querySelectorAll('#report .page')].map((p) => p.textContent).join('\f'),
     diagrams: [...document.querySelectorAll('#diagrams img')].length,
     downloads: [...document.querySelectorAll('#downloads a')].map((a) => a.download),
+    verdicts: [...document.querySelectorAll('#verdicts tr')].slice(1).map((tr) => tr.cells[1].textContent),
   }));
 }
 
@@ -84,7 +85,13 @@ async function main() {
     expect(r.text === nativeText(sample, 0), '?deck= example: #report differs from the native report');
     expect(r.diagrams === fs.readdirSync('examples/plots').filter((f) => f.endsWith('.svg')).length,
       `?deck= example: ${r.diagrams} diagram pages`);
-    expect(r.downloads.includes('sample.out') && r.downloads.includes('sample.deck'), 'downloads: ' + r.downloads);
+    const files = ['sample.out', 'sample.deck', 'sample.html', 'summary.csv'];
+    expect(files.every((f) => r.downloads.includes(f)), 'downloads: ' + r.downloads);
+    const summary = path.join(outDir, 'csv', 'summary.csv');
+    execFileSync(program, [sample, path.join(outDir, 'native.out'), '--overwrite', '--csv', path.join(outDir, 'csv')]);
+    const rows = fs.readFileSync(summary, 'latin1').trim().split('\r\n').slice(1);
+    expect(r.verdicts.length === rows.length && rows.every((row, i) => row.includes(r.verdicts[i])),
+      'verdicts: ' + r.verdicts);
     await page.screenshot({ path: path.join(outDir, 'sample-1366x768.png') });
     await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true }); // reloads the page
     r = await shown(page);

@@ -1,5 +1,6 @@
-// The WebAssembly module under Node.js against the native program: the same report, CSV files and
-// diagram pages, byte for byte, for every deck named on the command line, at two run stamps.
+// The WebAssembly module under Node.js against the native program: the same report, CSV files,
+// verdicts (summary.csv), diagram pages and web page of the run, byte for byte, for every deck
+// named on the command line, at two run stamps.
 //   node tests/web/node_reports.js SITE_DIR NATIVE_PROGRAM DECK...
 'use strict';
 const fs = require('fs');
@@ -15,7 +16,9 @@ function nativeRun(deck, epoch, dir) {
   fs.rmSync(dir, { recursive: true, force: true });
   fs.mkdirSync(dir);
   const report = path.join(dir, 'report');
-  const args = [deck, report, '--overwrite', '--csv', path.join(dir, 'csv'), '--plot', path.join(dir, 'svg')];
+  const html = path.join(dir, 'run.html');
+  const args = [deck, report, '--overwrite', '--csv', path.join(dir, 'csv'), '--plot', path.join(dir, 'svg'),
+    '--html', html];
   let status = 0;
   try {
     execFileSync(program, args, { env: { ...process.env, SOURCE_DATE_EPOCH: String(epoch) }, stdio: 'pipe' });
@@ -24,7 +27,8 @@ function nativeRun(deck, epoch, dir) {
   }
   const files = (sub) =>
     fs.readdirSync(path.join(dir, sub)).sort().map((name) => ({ name, bytes: fs.readFileSync(path.join(dir, sub, name)) }));
-  return { status, report: fs.readFileSync(report), csv: files('csv'), svg: files('svg') };
+  const kept = (file) => (fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0));
+  return { status, report: fs.readFileSync(report), csv: files('csv'), svg: files('svg'), html: kept(html) };
 }
 
 function sameFiles(what, a, b) {
@@ -46,12 +50,14 @@ async function main() {
       const want = nativeRun(deck, epoch, path.join(dir, 'native'));
       const stamp = runStamp(epoch);
       let calls = 0;
-      const got = mod.run(fs.readFileSync(deck), stamp.date, stamp.time, 1e9, () => calls++);
+      const got = mod.run(fs.readFileSync(deck), deck, stamp.date, stamp.time, 1e9, () => calls++);
       const problems = [
         Buffer.from(got.report).equals(want.report) ? null : 'report differs',
         (got.diagnostic === '') === (want.status === 0) ? null : `diagnostic "${got.diagnostic}", native status ${want.status}`,
         sameFiles('csv', got.csv, want.csv),
         sameFiles('svg', got.svg, want.svg),
+        Buffer.from(got.html).equals(want.html) ? null : 'web page differs',
+        got.summary.rows.length > 0 || got.report.length === 0 ? null : 'no verdicts',
         calls > 0 || fs.statSync(deck).size === 0 ? null : 'no progress reported',
       ].filter((p) => p);
       if (problems.length) failures.push(`${path.basename(deck)} at ${epoch}: ${problems.join('; ')}`);
@@ -59,7 +65,7 @@ async function main() {
     }
   }
   // A stamp that would shift the title block's columns is refused, not printed.
-  const bad = mod.run('', '7-DEC-2026', '13:05', 0, null);
+  const bad = mod.run('', 'x.deck', '7-DEC-2026', '13:05', 0, null);
   if (bad.diagnostic === '' || bad.report.length !== 0) failures.push('a malformed stamp was accepted');
   fs.rmSync(dir, { recursive: true, force: true });
   for (const f of failures) console.error('FAIL ' + f);

@@ -1,0 +1,94 @@
+#include "export/documents_check.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/pdf.h"
+#include "export/export_run.h"
+#include "export/printed_report.h"
+
+namespace ss::test {
+
+namespace {
+
+// Words separated by single blanks, as pdftotext's layout and the report agree on them.
+std::string words(const std::string &s) {
+  std::istringstream in(s);
+  std::string out;
+  for (std::string w; in >> w;) out += (out.empty() ? "" : " ") + w;
+  return out;
+}
+
+std::size_t count(const std::string &s, const std::string &what) {
+  std::size_t n = 0;
+  for (std::size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+  return n;
+}
+
+} // namespace
+
+std::string command_output(const std::string &command) {
+  std::string out;
+  if (FILE *p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    ::pclose(p);
+  }
+  return out;
+}
+
+std::string check_pdf(const std::string &report, const std::string &pdf_path) {
+  const std::string text = command_output("pdftotext -layout '" + pdf_path + "' -");
+  std::vector<std::vector<std::string>> pages(1);
+  for (std::istringstream in(text); !in.eof();) {
+    std::string line;
+    std::getline(in, line);
+    for (std::size_t ff; (ff = line.find('\f')) != std::string::npos; line.erase(0, ff + 1)) {
+      pages.back().push_back(words(line.substr(0, ff)));
+      pages.emplace_back();
+    }
+    pages.back().push_back(words(line));
+  }
+  std::size_t verdict_pages = 0;
+  while (verdict_pages < pages.size() && !pages[verdict_pages].empty() &&
+         pages[verdict_pages][0].rfind("SIMPLE SPAN VERDICTS", 0) == 0)
+    ++verdict_pages;
+  if (verdict_pages == 0) return "no verdict page first";
+  std::size_t sheets = verdict_pages;
+  for (const PrintedProblem &p : read_printed_report(report)) {
+    for (const PrintedPage &page : p.pages)
+      sheets += std::max<std::size_t>(1, (page.lines.size() + kPdfLinesPerSheet - 1) / kPdfLinesPerSheet);
+    sheets += static_cast<std::size_t>(p.designs);
+  }
+  const std::string info = command_output("pdfinfo '" + pdf_path + "' | sed -n 's/^Pages: *//p'");
+  if (std::stoul("0" + info) != sheets) return "pages " + info + " expected " + std::to_string(sheets);
+  // Every non-blank record, in order, from the first report page on.
+  std::size_t page = verdict_pages, line = 0;
+  for (const std::string &record : report_records(report)) {
+    std::string want = words(record);
+    for (char &c : want)
+      if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) c = '?';
+    if (want.empty()) continue;
+    while (page < pages.size() && (line >= pages[page].size() || pages[page][line] != want))
+      if (++line >= pages[page].size()) ++page, line = 0;
+    if (page >= pages.size()) return "report line not found in order: " + want;
+    ++line;
+  }
+  return {};
+}
+
+std::string check_html(const std::string &report, const std::string &html) {
+  const std::vector<PrintedProblem> problems = read_printed_report(report);
+  std::size_t designs = 0;
+  for (const PrintedProblem &p : problems) {
+    designs += static_cast<std::size_t>(p.designs);
+    if (html.find("id=\"p-" + p.number) == std::string::npos) return "no anchor for problem " + p.number;
+  }
+  if (count(html, "<section class=\"problem\"") != problems.size()) return "not one section per problem";
+  if (count(html, "<svg ") != designs) return "not one inline SVG per design";
+  if (html.find("<script") != std::string::npos || html.find(" src=") != std::string::npos)
+    return "scripts or external files";
+  return {};
+}
+
+} // namespace ss::test
