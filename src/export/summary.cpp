@@ -1,9 +1,12 @@
 #include "export/summary.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <limits>
 #include <optional>
@@ -27,8 +30,22 @@ std::optional<double> value(const std::string &tok) {
   if (!tok.empty() && tok.find_first_not_of('*') == std::string::npos) return kOverflow;
   double v = 0;
   const char *end = tok.data() + tok.size();
+#ifdef __EMSCRIPTEN__
+  // Its libc++ has no from_chars for double: strtod, without the blanks, "+" and hexadecimal
+  // that from_chars refuses.
+  if (tok.empty()) return std::nullopt;
+  const std::size_t digits = tok[0] == '-' ? 1 : 0;
+  if (std::isspace(static_cast<unsigned char>(tok[0])) || tok[0] == '+' ||
+      (tok.size() > digits + 1 && tok[digits] == '0' && (tok[digits + 1] == 'x' || tok[digits + 1] == 'X')))
+    return std::nullopt;
+  char *ptr = nullptr;
+  errno = 0;
+  v = std::strtod(tok.c_str(), &ptr);
+  if (errno == ERANGE || ptr != end) return std::nullopt;
+#else
   const auto [ptr, ec] = std::from_chars(tok.data(), end, v);
   if (ec != std::errc() || ptr != end) return std::nullopt;
+#endif
   return v;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/pdf.h"
 #include "export/export_run.h"
+#include "export/html.h"
 #include "export/printed_report.h"
 
 namespace ss::test {
@@ -82,7 +83,8 @@ std::string check_html(const std::string &report, const std::string &html) {
   std::size_t designs = 0;
   for (const PrintedProblem &p : problems) {
     designs += static_cast<std::size_t>(p.designs);
-    if (html.find("id=\"p-" + p.number) == std::string::npos) return "no anchor for problem " + p.number;
+    if (html.find("id=\"p-" + html_escape(p.number)) == std::string::npos)
+      return "no anchor for problem " + p.number;
   }
   if (count(html, "<section class=\"problem\"") != problems.size()) return "not one section per problem";
   if (count(html, "<svg ") != designs) return "not one inline SVG per design";

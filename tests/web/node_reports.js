@@ -1,0 +1,79 @@
+// The WebAssembly module under Node.js against the native program: the same report, CSV files,
+// verdicts (summary.csv), diagram pages and web page of the run, byte for byte, for every deck
+// named on the command line, at two run stamps.
+//   node tests/web/node_reports.js SITE_DIR NATIVE_PROGRAM DECK...
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { execFileSync } = require('child_process');
+
+const [site, program, ...decks] = process.argv.slice(2);
+const { runStamp } = require(path.resolve(site, 'stamp.js'));
+const SimpleSpan = require(path.resolve(site, 'simple-span.js'));
+
+function nativeRun(deck, epoch, dir) {
+  fs.rmSync(dir, { recursive: true, force: true });
+  fs.mkdirSync(dir);
+  const report = path.join(dir, 'report');
+  const html = path.join(dir, 'run.html');
+  const args = [deck, report, '--overwrite', '--csv', path.join(dir, 'csv'), '--plot', path.join(dir, 'svg'),
+    '--html', html];
+  let status = 0;
+  try {
+    execFileSync(program, args, { env: { ...process.env, SOURCE_DATE_EPOCH: String(epoch) }, stdio: 'pipe' });
+  } catch (e) {
+    status = e.status;
+  }
+  const files = (sub) =>
+    fs.readdirSync(path.join(dir, sub)).sort().map((name) => ({ name, bytes: fs.readFileSync(path.join(dir, sub, name)) }));
+  const kept = (file) => (fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0));
+  return { status, report: fs.readFileSync(report), csv: files('csv'), svg: files('svg'), html: kept(html) };
+}
+
+function sameFiles(what, a, b) {
+  if (a.length !== b.length) return `${what}: ${a.length} files, native ${b.length}`;
+  for (let i = 0; i < a.length; i++) {
+    if (a[i].name !== b[i].name) return `${what}: ${a[i].name}, native ${b[i].name}`;
+    if (!Buffer.from(a[i].bytes).equals(b[i].bytes)) return `${what}: ${a[i].name} differs`;
+  }
+  return null;
+}
+
+async function main() {
+  const mod = await SimpleSpan({ wasmBinary: fs.readFileSync(path.join(site, 'simple-span.wasm')) });
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'ss-web-'));
+  const failures = [];
+  let compared = 0;
+  for (const deck of decks) {
+    for (const epoch of [0, 1765000000]) {
+      const want = nativeRun(deck, epoch, path.join(dir, 'native'));
+      const stamp = runStamp(epoch);
+      let calls = 0;
+      const got = mod.run(fs.readFileSync(deck), deck, stamp.date, stamp.time, 1e9, () => calls++);
+      const problems = [
+        Buffer.from(got.report).equals(want.report) ? null : 'report differs',
+        (got.diagnostic === '') === (want.status === 0) ? null : `diagnostic "${got.diagnostic}", native status ${want.status}`,
+        sameFiles('csv', got.csv, want.csv),
+        sameFiles('svg', got.svg, want.svg),
+        Buffer.from(got.html).equals(want.html) ? null : 'web page differs',
+        got.summary.rows.length > 0 || got.report.length === 0 ? null : 'no verdicts',
+        calls > 0 || fs.statSync(deck).size === 0 ? null : 'no progress reported',
+      ].filter((p) => p);
+      if (problems.length) failures.push(`${path.basename(deck)} at ${epoch}: ${problems.join('; ')}`);
+      compared++;
+    }
+  }
+  // A stamp that would shift the title block's columns is refused, not printed.
+  const bad = mod.run('', 'x.deck', '7-DEC-2026', '13:05', 0, null);
+  if (bad.diagnostic === '' || bad.report.length !== 0) failures.push('a malformed stamp was accepted');
+  fs.rmSync(dir, { recursive: true, force: true });
+  for (const f of failures) console.error('FAIL ' + f);
+  console.log(`${compared - failures.length} of ${compared} runs identical to the native program`);
+  process.exit(failures.length ? 1 : 0);
+}
+
+main().catch((e) => {
+  console.error(e);
+  process.exit(1);
+});

@@ -1,0 +1,47 @@
+// Runs decks through the WebAssembly module off the page's thread, so the page never freezes.
+// In:  {deck: Uint8Array, name, epoch: number|null}
+// Out: {type: 'ready'} once, then per run {type: 'progress', done, total}... and
+//      {type: 'done', report, text, diagnostic, designs, csv, svg, summary, html, ms} or
+//      {type: 'error', message}.
+'use strict';
+importScripts('stamp.js', 'simple-span.js');
+
+// Designs whose CSV and SVG files are kept: enough for any deck a person reads page by page,
+// bounded so a deck of thousands of problems cannot exhaust the page's memory.
+const MAX_FILE_DESIGNS = 1000;
+
+// The report's bytes as text, one character per byte, so every column stays where it was printed.
+function latin1(bytes) {
+  let s = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+  return s;
+}
+
+const ready = SimpleSpan().then((mod) => {
+  postMessage({ type: 'ready' });
+  return mod;
+});
+
+onmessage = async (event) => {
+  const mod = await ready;
+  const { deck, name, epoch } = event.data;
+  try {
+    const started = performance.now();
+    const stamp = runStamp(epoch);
+    let last = 0;
+    const progress = (done, total) => {
+      const now = performance.now();
+      if (now - last > 100 || done === total) postMessage({ type: 'progress', done, total });
+      last = now;
+    };
+    const r = mod.run(deck, name, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
+    const text = latin1(r.report).replace(/\r/g, '');
+    postMessage({
+      type: 'done', report: r.report, text, diagnostic: r.diagnostic, designs: r.designs, csv: r.csv,
+      svg: r.svg, summary: r.summary, html: r.html, maxFileDesigns: MAX_FILE_DESIGNS,
+      ms: performance.now() - started,
+    });
+  } catch (e) {
+    postMessage({ type: 'error', message: String(e && e.message ? e.message : e) });
+  }
+};
