@@ -233,6 +233,7 @@ void Writer::diagram(const draw::Drawing &page) {
     cairo_scale(cr_, scale, scale);
     CairoCanvas canvas(cr_);
     page.replay(canvas);
+    canvas.flush();
     cairo_restore(cr_);
   }
   end_sheet();

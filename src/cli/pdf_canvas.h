@@ -2,7 +2,9 @@
 // sans-serif font (DejaVu Sans), strokes, dashes and fills as the SVG gives them.
 #pragma once
 
+#include <array>
 #include <cairo.h>
+#include <vector>
 
 #include "export/canvas.h"
 
@@ -21,6 +23,8 @@ public:
   void begin_labels(double size, const char *anchor) override;
   void label(double x, double y, std::string_view s) override;
   void end_labels() override {}
+  // Draws the text still waiting; the destructor does too.
+  void flush();
   void rules(const std::vector<draw::Rule> &rules, const draw::Style &style) override;
   void line(double x1, double y1, double x2, double y2, const draw::Style &style) override;
   void polyline(const std::vector<draw::Point> &points, const draw::Style &style, const char *cls) override;
@@ -29,12 +33,24 @@ public:
   void circle(double cx, double cy, double r, const char *fill) override;
 
 private:
+  // A face's glyph and advance (at size 1) of each printable ASCII character, looked up once.
+  struct Face {
+    cairo_font_face_t *face;
+    std::array<unsigned long, 128> glyph{};
+    std::array<double, 128> advance{};
+    bool ready = false;
+  };
+  Face &face(bool bold);
   // Sets the colour; false for "none".
   bool colour(const char *c);
   void stroke(const draw::Style &style);
 
   cairo_t *cr_;
-  cairo_font_face_t *regular_, *bold_;
+  Face regular_, bold_;
+  // Text waits here while it keeps one face and size, to be drawn as one run of glyphs.
+  std::vector<cairo_glyph_t> glyphs_;
+  Face *run_face_ = nullptr;
+  double run_size_ = 0;
   double label_size_ = 11;
   const char *label_anchor_ = "start";
 };
