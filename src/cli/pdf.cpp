@@ -5,7 +5,8 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <ctime>
-#include <librsvg/rsvg.h>
+
+#include "cli/pdf_canvas.h"
 
 namespace ss {
 
@@ -66,7 +67,7 @@ private:
     cairo_show_text(cr_, printable(s).c_str());
   }
   void report_sheet(const PrintedPage &page, std::size_t first, std::size_t count);
-  void diagram(const std::string &svg);
+  void diagram(const draw::Drawing &page);
   void summary_heading(double &y, const std::vector<std::size_t> &width);
 
   const std::array<unsigned long, 128> &glyph_index();
@@ -222,16 +223,19 @@ const std::array<unsigned long, 128> &Writer::glyph_index() {
   return glyphs_;
 }
 
-void Writer::diagram(const std::string &svg) {
+// The diagram page scaled to fit the sheet above the margin line, centred across it.
+void Writer::diagram(const draw::Drawing &page) {
   sheet(false);
-  GError *error = nullptr;
-  RsvgHandle *h = rsvg_handle_new_from_data(reinterpret_cast<const guint8 *>(svg.data()), svg.size(), &error);
-  if (h) {
-    const RsvgRectangle viewport{0, 0, width_, height_ - kMargin};
-    rsvg_handle_render_document(h, cr_, &viewport, &error);
-    g_object_unref(h);
+  if (page.width() > 0 && page.height() > 0) {
+    const double scale = std::min(width_ / page.width(), (height_ - kMargin) / page.height());
+    cairo_save(cr_);
+    cairo_translate(cr_, (width_ - page.width() * scale) / 2, 0);
+    cairo_scale(cr_, scale, scale);
+    CairoCanvas canvas(cr_);
+    page.replay(canvas);
+    canvas.flush();
+    cairo_restore(cr_);
   }
-  if (error) g_error_free(error);
   end_sheet();
 }
 
@@ -246,8 +250,8 @@ void Writer::problem(std::size_t i) {
       report_sheet(page, first,
                    std::min(kPdfLinesPerSheet, page.lines.size() - std::min(first, page.lines.size())));
   }
-  if (i < doc_.svg.size())
-    for (const std::string &svg : doc_.svg[i]) diagram(svg);
+  if (i < doc_.diagrams.size())
+    for (const draw::Drawing &page : doc_.diagrams[i]) diagram(page);
 }
 
 } // namespace

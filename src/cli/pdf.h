@@ -1,7 +1,7 @@
 // The run as one PDF: the verdicts table, then for every problem its report pages as printed (a
 // sheet at every form feed, overprints overprinted, a monospace font) and its diagram pages, with
 // page numbers and the run date in the margin and a bookmark per problem. Drawn with cairo; the
-// diagram pages are the SVG pages of the diagrams, drawn with librsvg.
+// diagram pages from the same drawing calls as their SVG.
 #pragma once
 
 #include <optional>

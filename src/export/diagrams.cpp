@@ -35,7 +35,7 @@ double live_moment(const ProblemState &st, int k) {
   return static_cast<double>(st.m_sidewalk[k]) + st.m_live[k] + st.m_rri[k];
 }
 
-svg::Plot plot(svg::Page &page, const SpanFrame &f, double top, double height,
+svg::Plot plot(draw::Canvas &page, const SpanFrame &f, double top, double height,
                const std::vector<std::vector<Point>> &curves, bool y_down = false) {
   double y0 = 0, y1 = 0;
   svg::Plot::fit(curves, y0, y1);
@@ -105,7 +105,8 @@ std::vector<Point> allowable_moment(const ProblemState &st) {
   return out;
 }
 
-void moment_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top, double height) {
+void moment_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top,
+                    double height) {
   std::vector<Point> dead, live, total;
   for (int j = 0; j <= 40; ++j) dead.push_back({st.x[j], dead_moment(st, j)});
   for (int j = 0; j <= 40; j += 2) {
@@ -143,7 +144,8 @@ double pload_shear(const ProblemState &st, int j) {
 
 } // namespace
 
-void shear_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top, double height) {
+void shear_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top,
+                   double height) {
   // The tables hold the half span. The uniform loads' shears change sign on the other half; the
   // concentrated loads' are worked from the loads; the live-load envelope is mirrored.
   std::vector<Point> dead, pos, neg, tmax, tmin;
@@ -175,7 +177,7 @@ void shear_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, 
   p.legend({{kDead, "dead load"}, {kLive, "live load envelope"}, {kTotal, "total"}});
 }
 
-void deflection_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top,
+void deflection_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top,
                         double height) {
   std::vector<Point> dead, live, allowed;
   for (int j = 0; j <= 40; j += 2) {

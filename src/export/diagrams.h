@@ -16,11 +16,12 @@ struct SpanFrame {
 
 // Dead load, live-load envelope and total moments along the span, with the allowable resisting
 // moment where the design has one. `top` and `height` are the plot rectangle's, page units.
-void moment_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top, double height);
+void moment_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top,
+                    double height);
 // Dead load, live-load envelope (positive and negative) and total shears along the span.
-void shear_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top, double height);
+void shear_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top, double height);
 // Dead-load and live-load deflected shapes with the allowed deflection, downward positive.
-void deflection_diagram(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top,
+void deflection_diagram(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top,
                         double height);
 
 // The allowable resisting moment at the stations where it is defined, K-FT. (gap() elsewhere).

@@ -113,12 +113,13 @@ void Exporter::write(const std::string &file, const std::string &bytes) {
 
 void Exporter::results_printed(const ProblemState &st) {
   const std::vector<std::string> files = claim_files(st.problem_number);
-  std::string svg;
-  if (!options_.plot_dir.empty() || documents_.any()) svg = results_svg(st);
-  for (const std::string &file : files) write(file, file.ends_with(".csv") ? results_csv(st) : svg);
+  draw::Drawing diagram;
+  if (!options_.plot_dir.empty() || documents_.any()) diagram = results_drawing(st);
+  for (const std::string &file : files)
+    write(file, file.ends_with(".csv") ? results_csv(st) : svg_text(diagram));
   if (documents_.any())
     diagrams_.emplace_back(trim(std::string_view(st.problem_number.data(), st.problem_number.size())),
-                           std::move(svg));
+                           std::move(diagram));
   ++written_;
 }
 

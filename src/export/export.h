@@ -82,7 +82,7 @@ private:
   int written_ = 0;
   bool may_replace_ = true;
   std::string deck_;
-  std::vector<std::pair<std::string, std::string>> diagrams_; // (problem number, SVG) of each design
+  std::vector<std::pair<std::string, draw::Drawing>> diagrams_; // (problem number, page) of each design
 };
 
 } // namespace ss

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "export/svg.h"
+
 namespace ss {
 
 namespace {
@@ -118,7 +120,8 @@ std::string html_escape(std::string_view s) {
   return out;
 }
 
-RunDocument run_document(std::string_view report, std::vector<std::pair<std::string, std::string>> diagrams) {
+RunDocument run_document(std::string_view report,
+                         std::vector<std::pair<std::string, draw::Drawing>> diagrams) {
   RunDocument doc;
   std::map<std::string, int> seen;
   std::size_t next = 0; // the next diagram page to place
@@ -130,9 +133,9 @@ RunDocument run_document(std::string_view report, std::vector<std::pair<std::str
     doc.first_row.push_back(doc.summary.size());
     for (SummaryRow &row : summarize(p)) doc.summary.push_back(std::move(row));
     // The problem takes the diagram pages of the designs its report completed, in order.
-    doc.svg.emplace_back();
+    doc.diagrams.emplace_back();
     for (int d = 0; d < p.designs && next < diagrams.size() && diagrams[next].first == p.number; ++d)
-      doc.svg.back().push_back(std::move(diagrams[next++].second));
+      doc.diagrams.back().push_back(std::move(diagrams[next++].second));
   }
   return doc;
 }
@@ -140,8 +143,7 @@ RunDocument run_document(std::string_view report, std::vector<std::pair<std::str
 std::string run_html(const RunDocument &doc) {
   std::size_t size = 4096 + 300 * doc.summary.size();
   for (std::string_view p : doc.problems) size += p.size() + p.size() / 8;
-  for (const auto &pages : doc.svg)
-    for (const std::string &svg : pages) size += svg.size() + 40;
+  for (const auto &pages : doc.diagrams) size += pages.size() * 20000; // about a diagram page of SVG
   std::string out;
   out.reserve(size);
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
@@ -160,9 +162,9 @@ std::string run_html(const RunDocument &doc) {
     append_escaped(out, p.number);
     out += "</h2>\n";
     for (const PrintedPage &pg : p.pages) page(out, pg);
-    for (const std::string &svg : doc.svg[i]) {
+    for (const draw::Drawing &diagram : doc.diagrams[i]) {
       out += "<div class=\"diagram\">";
-      out += inline_svg(svg);
+      out += inline_svg(svg_text(diagram));
       out += "</div>\n";
     }
     out += "</section>\n";

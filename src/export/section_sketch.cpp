@@ -159,7 +159,7 @@ Sketch tbeam_sketch(const ProblemState &st) {
   return s;
 }
 
-void draw_elevation(svg::Page &page, const Sketch &s, const SpanFrame &f, double top, double height,
+void draw_elevation(draw::Canvas &page, const Sketch &s, const SpanFrame &f, double top, double height,
                     double depth) {
   const double v = height / depth; // page units per inch, exaggerated
   auto px = [&](double x) { return f.left + (x - f.x0) / (f.x1 - f.x0) * f.width; };
@@ -181,7 +181,7 @@ void draw_elevation(svg::Page &page, const Sketch &s, const SpanFrame &f, double
   }
 }
 
-void draw_cross_section(svg::Page &page, const Sketch &s, double left, double top, double width,
+void draw_cross_section(draw::Canvas &page, const Sketch &s, double left, double top, double width,
                         double height) {
   double wmax = 1, hmax = 1;
   for (const Part &p : s.parts)
@@ -205,7 +205,7 @@ void draw_cross_section(svg::Page &page, const Sketch &s, double left, double to
 
 } // namespace
 
-void section_sketch(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top) {
+void section_sketch(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top) {
   Sketch s;
   if (st.beam_type >= 1 && st.beam_type <= 3)
     s = rolled(st);

@@ -7,6 +7,6 @@
 namespace ss::exporting {
 
 // From `top` (page units) down to the foot of the page.
-void section_sketch(svg::Page &page, const ProblemState &st, const SpanFrame &f, double top);
+void section_sketch(draw::Canvas &page, const ProblemState &st, const SpanFrame &f, double top);
 
 } // namespace ss::exporting

@@ -41,7 +41,7 @@ const char *beam_name(std::int32_t type) {
   }
 }
 
-void header(svg::Page &page, const ProblemState &st) {
+void header(draw::Canvas &page, const ProblemState &st) {
   const std::string number = word_text(st.problem_number);
   page.text(kLeft - 50, 34, "SIMPLE SPAN  PROBLEM NUMBER " + number, 16, "start", true);
   page.text(kLeft - 50, 54, trimmed(std::string(st.title.begin(), st.title.end())), 12);
@@ -55,17 +55,25 @@ void header(svg::Page &page, const ProblemState &st) {
 
 } // namespace
 
-std::string results_svg(const ProblemState &st) {
+draw::Drawing results_drawing(const ProblemState &st) {
   const std::string number = word_text(st.problem_number);
-  svg::Page page(kWidth, kHeight,
-                 "Simple span problem " + number + ": moments, shears, deflections, section");
+  draw::Drawing page(kWidth, kHeight,
+                     "Simple span problem " + number + ": moments, shears, deflections, section");
   header(page, st);
   const exporting::SpanFrame frame{kLeft, kPlotWidth, 0.0, std::max(static_cast<double>(st.length), 1e-6)};
   exporting::moment_diagram(page, st, frame, 124, 180);
   exporting::shear_diagram(page, st, frame, 380, 160);
   exporting::deflection_diagram(page, st, frame, 620, 140);
   exporting::section_sketch(page, st, frame, 848);
-  return page.finish();
+  return page;
 }
+
+std::string svg_text(const draw::Drawing &page) {
+  svg::Page out(page.width(), page.height(), page.title());
+  page.replay(out);
+  return out.finish();
+}
+
+std::string results_svg(const ProblemState &st) { return svg_text(results_drawing(st)); }
 
 } // namespace ss

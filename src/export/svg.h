@@ -4,12 +4,16 @@
 
 #include <string>
 
+#include "export/canvas.h"
 #include "state/problem_state.h"
 
 namespace ss {
 
 // The page for the results now in the state (as the results tables leave it). Letter size,
 // portrait, in the generic sans-serif font.
+draw::Drawing results_drawing(const ProblemState &st);
+// A page drawn as SVG text.
+std::string svg_text(const draw::Drawing &page);
 std::string results_svg(const ProblemState &st);
 
 } // namespace ss

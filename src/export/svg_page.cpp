@@ -7,18 +7,7 @@
 
 namespace ss::svg {
 
-namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Page coordinates with one decimal: a tenth of a pixel is far below what a printer shows.
-std::string coord(double v) { return number(v, 1); }
-
-bool is_gap(const Point &p) { return std::isnan(p.x) || std::isnan(p.y); }
-
-} // namespace
-
-Point gap() { return {kNaN, kNaN}; }
+using draw::is_gap;
 
 std::string escape(std::string_view s) {
   std::string out;
@@ -98,12 +87,20 @@ void Page::label(double x, double y, std::string_view s) {
   add("<text x=\"", Num{x}, "\" y=\"", Num{y}, "\">", escape(s), "</text>\n");
 }
 
-void Page::begin_group(std::string_view attributes) { add("<g ", attributes, ">\n"); }
+void Page::begin_labels(double size, const char *anchor) {
+  add("<g font-size=\"", Num{size}, "\" text-anchor=\"", anchor, "\">\n");
+}
 
-void Page::end_group() { add("</g>\n"); }
+void Page::end_labels() { add("</g>\n"); }
 
-void Page::path(const std::string &d, const Style &style) {
-  add("<path d=\"", d, "\"");
+void Page::rules(const std::vector<draw::Rule> &rules, const Style &style) {
+  add("<path d=\"");
+  for (const draw::Rule &r : rules)
+    if (r.vertical)
+      add("M", Num{r.at}, " ", Num{r.from}, "V", Num{r.to});
+    else
+      add("M", Num{r.from}, " ", Num{r.at}, "H", Num{r.to});
+  add("\"");
   stroke_attributes(style);
   add("/>\n");
 }
@@ -164,8 +161,8 @@ double tick_step(double lo, double hi, int target) {
   return 10 * mag;
 }
 
-Plot::Plot(Page &page, double left, double top, double width, double height, double x0, double x1, double y0,
-           double y1, bool y_down)
+Plot::Plot(draw::Canvas &page, double left, double top, double width, double height, double x0, double x1,
+           double y0, double y1, bool y_down)
     : page_(page), left_(left), top_(top), width_(width), height_(height), x0_(x0), x1_(x1), y0_(y0), y1_(y1),
       y_down_(y_down) {
   if (!(x1_ > x0_)) x1_ = x0_ + 1;
@@ -198,24 +195,24 @@ void Plot::axes(std::string_view title, std::string_view xlabel, std::string_vie
   const double xs = tick_step(x0_, x1_, 10), ys = tick_step(y0_, y1_, 5);
   const int xd = std::max(0, static_cast<int>(-std::floor(std::log10(xs) + 1e-9)));
   const int yd = std::max(0, static_cast<int>(-std::floor(std::log10(ys) + 1e-9)));
-  std::string d;
+  std::vector<draw::Rule> rules;
   // About ten and five intervals by construction; the cap holds whatever the ranges.
   const double n_x = std::min(std::floor((x1_ - x0_) / xs + 1e-6), 50.0);
   const double n_y = std::min(std::floor((y1_ - y0_) / ys + 1e-6), 50.0);
   const double first_x = std::ceil(x0_ / xs - 1e-9) * xs, first_y = std::ceil(y0_ / ys - 1e-9) * ys;
   for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
-    d += "M" + coord(px(first_x + i * xs)) + " " + coord(top_) + "V" + coord(top_ + height_);
+    rules.push_back({true, px(first_x + i * xs), top_, top_ + height_});
   for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
-    d += "M" + coord(left_) + " " + coord(py(first_y + i * ys)) + "H" + coord(left_ + width_);
-  page_.path(d, grid);
-  page_.begin_group("font-size=\"11\" text-anchor=\"middle\"");
+    rules.push_back({false, py(first_y + i * ys), left_, left_ + width_});
+  page_.rules(rules, grid);
+  page_.begin_labels(11, "middle");
   for (int i = 0; i <= n_x && first_x + i * xs <= x1_ + xs * 1e-6; ++i)
     page_.label(px(first_x + i * xs), top_ + height_ + 14, number(first_x + i * xs, xd));
-  page_.end_group();
-  page_.begin_group("font-size=\"11\" text-anchor=\"end\"");
+  page_.end_labels();
+  page_.begin_labels(11, "end");
   for (int i = 0; i <= n_y && first_y + i * ys <= y1_ + ys * 1e-6; ++i)
     page_.label(left_ - 5, py(first_y + i * ys) + 4, number(first_y + i * ys, yd));
-  page_.end_group();
+  page_.end_labels();
   if (y0_ < 0 && y1_ > 0) page_.line(left_, py(0), left_ + width_, py(0), Style{"#000", 0.75});
   page_.rect(left_, top_, width_, height_, frame);
   page_.text(left_, top_ - 24, title, 14, "start", true);

@@ -1,26 +1,18 @@
-// A small SVG writer for the diagram page: text, lines and polylines in page units (1/96 in), and
-// plots that map span and result values onto a rectangle of the page with labelled axes.
+// A small SVG writer for the diagram page: a canvas that writes SVG text, and plots that map span
+// and result values onto a rectangle of any canvas with labelled axes.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "export/canvas.h"
+
 namespace ss::svg {
 
-struct Point {
-  double x = 0; // user units of the plot (ft, K-FT., ...) or page units
-  double y = 0;
-};
-// A point that breaks a polyline in two.
-Point gap();
-
-struct Style {
-  const char *stroke = "#000"; // colour
-  double width = 1;            // page units
-  const char *dash = nullptr;  // stroke-dasharray, none when null
-  const char *fill = "none";
-};
+using draw::gap;
+using draw::Point;
+using draw::Style;
 
 // Text made safe for XML: markup characters escaped, control and non-ASCII bytes shown as "?" (the
 // deck is read byte by byte and need not be UTF-8).
@@ -36,23 +28,21 @@ struct Num {
   int decimals = 1;
 };
 
-class Page {
+class Page final : public draw::Canvas {
 public:
   Page(double width, double height, std::string_view title);
   void text(double x, double y, std::string_view s, double size, const char *anchor = "start",
-            bool bold = false, double rotate = 0);
-  // Text that takes its size and anchor from the enclosing group.
-  void label(double x, double y, std::string_view s);
-  // A group whose attributes (already escaped) hold for everything until end_group().
-  void begin_group(std::string_view attributes);
-  void end_group();
-  void line(double x1, double y1, double x2, double y2, const Style &style);
-  // Path data in page units ("M x y H x2 ...").
-  void path(const std::string &d, const Style &style);
-  // Points in page units; a gap() point starts a new line. `cls` names the curve for readers.
-  void polyline(const std::vector<Point> &points, const Style &style, const char *cls);
-  void rect(double x, double y, double w, double h, const Style &style, const char *cls = nullptr);
-  void circle(double cx, double cy, double r, const char *fill);
+            bool bold = false, double rotate = 0) override;
+  // A group whose font size and anchor hold for the labels until end_labels().
+  void begin_labels(double size, const char *anchor) override;
+  void label(double x, double y, std::string_view s) override;
+  void end_labels() override;
+  // One path of grid lines.
+  void rules(const std::vector<draw::Rule> &rules, const Style &style) override;
+  void line(double x1, double y1, double x2, double y2, const Style &style) override;
+  void polyline(const std::vector<Point> &points, const Style &style, const char *cls) override;
+  void rect(double x, double y, double w, double h, const Style &style, const char *cls = nullptr) override;
+  void circle(double cx, double cy, double r, const char *fill) override;
   std::string finish();
 
 private:
@@ -69,8 +59,8 @@ double tick_step(double lo, double hi, int target);
 class Plot {
 public:
   // The rectangle (page units) and the value ranges it shows; y grows downward when `y_down`.
-  Plot(Page &page, double left, double top, double width, double height, double x0, double x1, double y0,
-       double y1, bool y_down = false);
+  Plot(draw::Canvas &page, double left, double top, double width, double height, double x0, double x1,
+       double y0, double y1, bool y_down = false);
   // Widens [y0, y1] to hold 0 and every finite value, rounded out to whole ticks.
   static void fit(const std::vector<std::vector<Point>> &curves, double &y0, double &y1);
 
@@ -88,7 +78,7 @@ public:
   void legend(const std::vector<Entry> &entries);
 
 private:
-  Page &page_;
+  draw::Canvas &page_;
   double left_, top_, width_, height_; // the plot rectangle, page units
   double x0_, x1_;                     // span shown, ft
   double y0_, y1_;                     // values shown, units of the diagram (K-FT., KIPS, in)

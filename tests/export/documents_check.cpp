@@ -1,6 +1,12 @@
 #include "export/documents_check.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
 #include <sstream>
 
 #include "cli/pdf.h"
@@ -13,7 +19,7 @@ namespace ss::test {
 namespace {
 
 // Words separated by single blanks, as pdftotext's layout and the report agree on them.
-std::string words(const std::string &s) {
+std::string words_of(const std::string &s) {
   std::istringstream in(s);
   std::string out;
   for (std::string w; in >> w;) out += (out.empty() ? "" : " ") + w;
@@ -45,10 +51,10 @@ std::string check_pdf(const std::string &report, const std::string &pdf_path) {
     std::string line;
     std::getline(in, line);
     for (std::size_t ff; (ff = line.find('\f')) != std::string::npos; line.erase(0, ff + 1)) {
-      pages.back().push_back(words(line.substr(0, ff)));
+      pages.back().push_back(words_of(line.substr(0, ff)));
       pages.emplace_back();
     }
-    pages.back().push_back(words(line));
+    pages.back().push_back(words_of(line));
   }
   std::size_t verdict_pages = 0;
   while (verdict_pages < pages.size() && !pages[verdict_pages].empty() &&
@@ -66,7 +72,7 @@ std::string check_pdf(const std::string &report, const std::string &pdf_path) {
   // Every non-blank record, in order, from the first report page on.
   std::size_t page = verdict_pages, line = 0;
   for (const std::string &record : report_records(report)) {
-    std::string want = words(record);
+    std::string want = words_of(record);
     for (char &c : want)
       if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) c = '?';
     if (want.empty()) continue;
@@ -75,6 +81,34 @@ std::string check_pdf(const std::string &report, const std::string &pdf_path) {
     if (page >= pages.size()) return "report line not found in order: " + want;
     ++line;
   }
+  return {};
+}
+
+std::string check_pdf_diagrams(const std::string &pdf_path, const std::string &svg_dir) {
+  std::map<std::string, int> words; // SVG text words counted up, PDF diagram page words down
+  std::istringstream pages(command_output("pdftotext -layout '" + pdf_path + "' -"));
+  for (std::string page; std::getline(pages, page, '\f');) {
+    if (words_of(page).rfind("SIMPLE SPAN PROBLEM NUMBER", 0) != 0) continue;
+    page.erase(std::min(page.find_last_not_of(" \n"), page.size())); // the last line is the margin's
+    page.erase(std::min(page.rfind('\n'), page.size()));
+    for (std::istringstream in(page); in >> page;) --words[page];
+  }
+  const std::regex text("<text[^>]*>([^<]*)</text>");
+  if (std::filesystem::is_directory(svg_dir))
+    for (const auto &e : std::filesystem::directory_iterator(svg_dir)) {
+      std::ifstream in(e.path());
+      const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      for (std::sregex_iterator m(svg.begin(), svg.end(), text), end; m != end; ++m) {
+        std::string t = (*m)[1];
+        for (const auto &[from, to] :
+             {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
+          for (std::size_t at; (at = t.find(from)) != std::string::npos;)
+            t.replace(at, std::strlen(from), to);
+        for (std::istringstream w(t); w >> t;) ++words[t];
+      }
+    }
+  for (const auto &[word, n] : words)
+    if (n != 0) return "\"" + word + "\" " + (n > 0 ? "missing from" : "extra on") + " the diagram pages";
   return {};
 }
 

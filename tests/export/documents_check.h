@@ -10,6 +10,9 @@ namespace ss::test {
 // report page longer than a sheet takes two), plus one diagram page per design. Returns what is
 // wrong, empty when all holds.
 std::string check_pdf(const std::string &report, const std::string &pdf_path);
+// The words of the PDF's diagram pages, margin lines aside, are those of the text elements of the
+// SVG pages in `svg_dir`, as many times each.
+std::string check_pdf_diagrams(const std::string &pdf_path, const std::string &svg_dir);
 // The web page: one section with its anchor per problem and an inline SVG per design.
 std::string check_html(const std::string &report, const std::string &html);
 

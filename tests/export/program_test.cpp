@@ -104,6 +104,7 @@ TEST_F(Options, TheReportIsTheSameByteForByteOnEveryDeck) {
       tables += r.find("SHEARS (KIPS) AT SPAN 1/20 POINTS") != std::string::npos;
     EXPECT_EQ(files_in(stem + "-csv", ".csv"), tables + 1) << deck; // and summary.csv
     EXPECT_EQ(check_pdf(report, stem + ".pdf"), "") << deck;
+    EXPECT_EQ(check_pdf_diagrams(stem + ".pdf", stem + "-svg"), "") << deck;
     EXPECT_EQ(check_html(report, read_file(stem + ".html")), "") << deck;
     EXPECT_EQ(files_in(stem + "-svg", ".svg"), tables) << deck;
     designs += tables;

@@ -161,7 +161,7 @@ TEST(Summary, DamagedReportsStillRead) {
     for (std::size_t i = cut % 7; i < damaged.size(); i += 29 + cut % 13) damaged[i] = noise[(i + cut) % 8];
     const std::vector<SummaryRow> rows = summarize(read_printed_report(damaged));
     EXPECT_GE(rows.size(), problem_slices(damaged).size());
-    const std::string html = run_html(run_document(damaged, {{"S001", "<svg/>"}}));
+    const std::string html = run_html(run_document(damaged, {{"S001", draw::Drawing()}}));
     EXPECT_NE(html.find("</html>"), std::string::npos);
   }
 }
