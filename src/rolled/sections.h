@@ -17,6 +17,11 @@ void steel_sections(RolledState &r, float tt, float wt);
 // below 1 becomes 10 and an FC below or at 0 becomes 1.2 ksi, both stored back into the problem.
 void composite_sections(ProblemState &st);
 
+// Only the section with both plates, steel and composite, computed exactly as above: a plate
+// search that reads no other section until it ends works these alone at each trial.
+void steel_section_both_plates(RolledState &r, float tt, float wt);
+void composite_section_both_plates(ProblemState &st);
+
 // The section standing x ft from the left support with the plates' X-BEGIN and LENGTH.
 RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom);
 
