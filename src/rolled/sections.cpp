@@ -8,30 +8,28 @@ namespace ss {
 
 namespace {
 
-// The plates' areas, first moments and inertias about the beam's mid-depth (above it: negative).
-struct PlateTerms {
-  float at, qt, it, ab, qb, ib;
-};
-
-PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
-  const float d = r.d;
-  const float bt = r.bt;
-  const float wb = r.wb;
-  PlateTerms p{};
-  // Top plate.
+void top_terms(PlateTerms &p, float d, float tt, float wt) {
   p.at = tt * wt;
   const float y_top = (d + tt) * (-0.5f);
   p.qt = p.at * y_top;
   p.it = p.qt * y_top + p.at * tt * tt / 12.0f;
-  // Bottom plate.
+}
+
+void bottom_terms(PlateTerms &p, float d, float bt, float wb) {
   p.ab = bt * wb;
   const float y_bot = (d + bt) * 0.5f;
   p.qb = p.ab * y_bot;
   p.ib = p.qb * y_bot + p.ab * bt * bt / 12.0f;
+}
+
+PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
+  PlateTerms p{};
+  top_terms(p, r.d, tt, wt);
+  bottom_terms(p, r.d, r.bt, r.wb);
   return p;
 }
 
-void both_plates(RolledState &r, const PlateTerms &p, float tt) {
+[[gnu::always_inline]] inline void both_plates(RolledState &r, const PlateTerms &p, float tt) {
   const float a = r.area;
   const float i = r.inertia;
   const float yc = r.yc;
@@ -91,11 +89,6 @@ float bottom_of_steel(int k, float yc, float shift, float bt) {
   return has_bottom(k) ? (yc - shift) + bt : yc - shift;
 }
 
-// The slab's transformed area and inertia for n and 3n, and the distances every section uses.
-struct Slab {
-  float n, n3, ac, ic, ys, hc, ac3, ic3, tt, yc, bt;
-};
-
 Slab slab_of(ProblemState &st) {
   if (st.modular_ratio <= 0) st.modular_ratio = 10;
   if (st.fc <= 0.0f) st.fc = 1.2f;
@@ -117,7 +110,7 @@ Slab slab_of(ProblemState &st) {
   return c;
 }
 
-void composite_section(RolledState &r, const Slab &c, int k) {
+[[gnu::always_inline]] inline void composite_section(RolledState &r, const Slab &c, int k) {
   const RolledSteel &p = r.steel[static_cast<std::size_t>(k)];
   const float dist = -((c.yc + c.ys) + p.e);
 
@@ -149,8 +142,15 @@ void composite_sections(ProblemState &st) {
   for (int k = 0; k < kRolledSections; ++k) composite_section(st.rolled, c, k);
 }
 
-void composite_section_both_plates(ProblemState &st) {
-  composite_section(st.rolled, slab_of(st), kBeamPlates);
+BothPlatesSection::BothPlatesSection(ProblemState &st) : slab_(slab_of(st)), tt_(st.top_plate.thickness) {
+  top_terms(plates_, st.rolled.d, tt_, st.top_plate.width);
+}
+
+void BothPlatesSection::work(RolledState &r) {
+  bottom_terms(plates_, r.d, r.bt, r.wb);
+  both_plates(r, plates_, tt_);
+  slab_.bt = r.bt;
+  composite_section(r, slab_, kBeamPlates);
 }
 
 RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom) {
