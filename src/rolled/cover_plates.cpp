@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "deflection/deflection.h"
 #include "rolled/numeric.h"
@@ -9,6 +10,19 @@
 #include "rolled/sections.h"
 
 namespace ss {
+
+namespace {
+[[gnu::always_inline]] inline float allowable(const ProblemState &st, float bt) {
+  const float fsd = st.rolled.fs_section;
+  float fsw = bt > 1.5f ? 23.0f : (bt > 0.75f ? 25.0f : 27.0f);
+  if (st.type_steel != 441) fsw = fsd;
+  fsw = std::min(fsw, fsd);
+  if (st.fs > 0.0f) fsw = st.fs;
+  return fsw;
+}
+} // namespace
+
+float plated_allowable(const ProblemState &st, float bt) { return allowable(st, bt); }
 
 namespace {
 
@@ -47,12 +61,13 @@ bool rp_strength(ProblemState &st) {
 
 // "CB": bottom and top of steel and top of concrete at midspan, with the non-composite load
 // (and the plates' weight) on the plated steel, the composite dead load on 3n and the live load on n.
-bool cb_strength(ProblemState &st) {
+// Only the section with both plates is worked here; the search completes the others as it ends.
+bool cb_strength(ProblemState &st, std::optional<BothPlatesSection> &section) {
   RolledState &r = st.rolled;
   const float tt = st.top_plate.thickness;
   const float wt = st.top_plate.width;
-  steel_sections(r, tt, wt);
-  composite_sections(st);
+  if (!section) section.emplace(st);
+  section->work(r);
   const float L = st.length;
   const float m3 = st.m_comp[20] * 12.0f;
   const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
@@ -71,21 +86,40 @@ bool cb_strength(ProblemState &st) {
 }
 
 // Thicker and thicker plates of the current width, by sixteenths of an inch, until one passes the
-// stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps.
-Trial thickness_search(ProblemState &st) {
+// stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
+// last thickness whose strength was checked as a composite beam, or negative when none was.
+Trial try_thicknesses(ProblemState &st, float &tried) {
   RolledState &r = st.rolled;
+  std::optional<BothPlatesSection> section;
   for (;;) {
     r.bt = r.bt + 0.0625f;
     if (!(r.bt <= r.tmax)) return Trial::Exhausted;
     if (r.bt <= 0.1875f) return Trial::Rejected; // a plate of no size that failed
     if (r.wb <= 0.5f) r.bt = 0.0f;
-    r.fs_plated = plated_allowable(st, r.bt);
-    const bool strong = st.beam_type == 2 ? rp_strength(st) : cb_strength(st);
+    r.fs_plated = allowable(st, r.bt);
+    if (st.beam_type != 2) tried = r.bt;
+    const bool strong = st.beam_type == 2 ? rp_strength(st) : cb_strength(st, section);
     if (!strong) continue;
     LLDEFL(st);
     if (st.defl_total > st.allowed_deflection) continue;
     return Trial::Passed;
   }
+}
+
+// The search above, leaving every section of a composite beam as of the last thickness checked,
+// as the rest of the design and the report read them.
+Trial thickness_search(ProblemState &st) {
+  RolledState &r = st.rolled;
+  float tried = -1.0f;
+  const Trial trial = try_thicknesses(st, tried);
+  if (tried >= 0.0f) {
+    const float bt = r.bt;
+    r.bt = tried;
+    steel_sections(r, st.top_plate.thickness, st.top_plate.width);
+    composite_sections(st);
+    r.bt = bt;
+  }
+  return trial;
 }
 
 // Moment at x of a plate's weight (q per half foot, reaction rq) over xp .. xp + lp.
@@ -133,15 +167,6 @@ void place_plates(ProblemState &st) {
 }
 
 } // namespace
-
-float plated_allowable(const ProblemState &st, float bt) {
-  const float fsd = st.rolled.fs_section;
-  float fsw = bt > 1.5f ? 23.0f : (bt > 0.75f ? 25.0f : 27.0f);
-  if (st.type_steel != 441) fsw = fsd;
-  fsw = std::min(fsw, fsd);
-  if (st.fs > 0.0f) fsw = st.fs;
-  return fsw;
-}
 
 bool design_row_plates(ProblemState &st) {
   RolledState &r = st.rolled;

@@ -6,24 +6,49 @@
 
 namespace ss {
 
+namespace {
+
+void top_terms(PlateTerms &p, float d, float tt, float wt) {
+  p.at = tt * wt;
+  const float y_top = (d + tt) * (-0.5f);
+  p.qt = p.at * y_top;
+  p.it = p.qt * y_top + p.at * tt * tt / 12.0f;
+}
+
+void bottom_terms(PlateTerms &p, float d, float bt, float wb) {
+  p.ab = bt * wb;
+  const float y_bot = (d + bt) * 0.5f;
+  p.qb = p.ab * y_bot;
+  p.ib = p.qb * y_bot + p.ab * bt * bt / 12.0f;
+}
+
+PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
+  PlateTerms p{};
+  top_terms(p, r.d, tt, wt);
+  bottom_terms(p, r.d, r.bt, r.wb);
+  return p;
+}
+
+[[gnu::always_inline]] inline void both_plates(RolledState &r, const PlateTerms &p, float tt) {
+  const float a = r.area;
+  const float i = r.inertia;
+  const float yc = r.yc;
+  RolledSteel &s3 = r.steel[kBeamPlates];
+  s3.area = (a + p.at) + p.ab;
+  s3.e = ratio_or(p.qt + p.qb, s3.area, 0.0f);
+  s3.inertia = ((i + p.it) + p.ib) - s3.e * (p.qt + p.qb);
+  s3.ytop = -((yc + s3.e) + tt);
+  s3.ybot = (yc - s3.e) + r.bt;
+}
+
+} // namespace
+
 void steel_sections(RolledState &r, float tt, float wt) {
   const float a = r.area;
-  const float d = r.d;
   const float i = r.inertia;
   const float yc = r.yc;
   const float bt = r.bt;
-  const float wb = r.wb;
-
-  // Top plate about the beam's mid-depth (above it: negative).
-  const float at = tt * wt;
-  const float y_top = (d + tt) * (-0.5f);
-  const float qt = at * y_top;
-  const float it = qt * y_top + at * tt * tt / 12.0f;
-  // Bottom plate.
-  const float ab = bt * wb;
-  const float y_bot = (d + bt) * 0.5f;
-  const float qb = ab * y_bot;
-  const float ib = qb * y_bot + ab * bt * bt / 12.0f;
+  const PlateTerms p = plate_terms(r, tt, wt);
 
   // A section without area (an input-defined beam of no weight and no plate) keeps its axis at
   // the beam's mid-depth.
@@ -31,25 +56,24 @@ void steel_sections(RolledState &r, float tt, float wt) {
   s0 = {a, 0.0f, i, -yc, yc};
 
   RolledSteel &s1 = r.steel[kBeamTopPlate];
-  s1.area = at + a;
-  s1.e = ratio_or(qt, s1.area, 0.0f);
-  s1.inertia = (i + it) - s1.e * qt;
+  s1.area = p.at + a;
+  s1.e = ratio_or(p.qt, s1.area, 0.0f);
+  s1.inertia = (i + p.it) - s1.e * p.qt;
   s1.ytop = -((yc + s1.e) + tt);
   s1.ybot = yc - s1.e;
 
   RolledSteel &s2 = r.steel[kBeamBottomPlate];
-  s2.area = ab + a;
-  s2.e = ratio_or(qb, s2.area, 0.0f);
-  s2.inertia = (i + ib) - s2.e * qb;
+  s2.area = p.ab + a;
+  s2.e = ratio_or(p.qb, s2.area, 0.0f);
+  s2.inertia = (i + p.ib) - s2.e * p.qb;
   s2.ytop = -(yc + s2.e);
   s2.ybot = (yc - s2.e) + bt;
 
-  RolledSteel &s3 = r.steel[kBeamPlates];
-  s3.area = (a + at) + ab;
-  s3.e = ratio_or(qt + qb, s3.area, 0.0f);
-  s3.inertia = ((i + it) + ib) - s3.e * (qt + qb);
-  s3.ytop = -((yc + s3.e) + tt);
-  s3.ybot = (yc - s3.e) + bt;
+  both_plates(r, p, tt);
+}
+
+void steel_section_both_plates(RolledState &r, float tt, float wt) {
+  both_plates(r, plate_terms(r, tt, wt), tt);
 }
 
 namespace {
@@ -65,52 +89,68 @@ float bottom_of_steel(int k, float yc, float shift, float bt) {
   return has_bottom(k) ? (yc - shift) + bt : yc - shift;
 }
 
+Slab slab_of(ProblemState &st) {
+  if (st.modular_ratio <= 0) st.modular_ratio = 10;
+  if (st.fc <= 0.0f) st.fc = 1.2f;
+  Slab c{};
+  c.n = static_cast<float>(st.modular_ratio);
+  c.n3 = 3.0f * c.n;
+  const float b = st.slab_width;
+  const float t = st.slab_thickness;
+  const float cp = st.coping;
+  c.tt = st.top_plate.thickness;
+  c.yc = st.rolled.yc;
+  c.bt = st.rolled.bt;
+  c.ac = b * t / c.n;
+  c.ic = (t * t / 12.0f) * c.ac;
+  c.ys = t * 0.5f + cp;
+  c.hc = (cp + t) - c.tt;
+  c.ac3 = c.ac / 3.0f;
+  c.ic3 = c.ic / 3.0f;
+  return c;
+}
+
+[[gnu::always_inline]] inline void composite_section(RolledState &r, const Slab &c, int k) {
+  const RolledSteel &p = r.steel[static_cast<std::size_t>(k)];
+  const float dist = -((c.yc + c.ys) + p.e);
+
+  // A section and slab both without area: the axis stays where it is.
+  RolledComposite &cn = r.comp_n[static_cast<std::size_t>(k)];
+  const float s = ratio_or(c.ac * dist, c.ac + p.area, 0.0f);
+  const float q = p.area * s;
+  cn.inertia = (q * dist + c.ic) + p.inertia;
+  const float sn = s + p.e;
+  cn.ytop = top_of_steel(k, c.yc, sn, c.tt);
+  cn.ybot = bottom_of_steel(k, c.yc, sn, c.bt);
+  cn.yconc = (cn.ytop - c.hc) / c.n;
+  cn.q = ratio_or(q, cn.inertia, 0.0f);
+
+  RolledComposite &c3 = r.comp_3n[static_cast<std::size_t>(k)];
+  const float s3 = ratio_or(c.ac3 * dist, c.ac3 + p.area, 0.0f);
+  c3.inertia = (c.ic3 + p.inertia) + (p.area * s3) * dist;
+  const float s3n = s3 + p.e;
+  c3.ytop = top_of_steel(k, c.yc, s3n, c.tt);
+  c3.ybot = bottom_of_steel(k, c.yc, s3n, c.bt);
+  c3.yconc = (c3.ytop - c.hc) / c.n3;
+  c3.q = 0.0f;
+}
+
 } // namespace
 
 void composite_sections(ProblemState &st) {
-  if (st.modular_ratio <= 0) st.modular_ratio = 10;
-  if (st.fc <= 0.0f) st.fc = 1.2f;
-  RolledState &r = st.rolled;
-  const float n = static_cast<float>(st.modular_ratio);
-  const float n3 = 3.0f * n;
-  const float b = st.slab_width;
-  const float t = st.slab_thickness;
-  const float c = st.coping;
-  const float tt = st.top_plate.thickness;
-  const float yc = r.yc;
-  const float bt = r.bt;
+  const Slab c = slab_of(st);
+  for (int k = 0; k < kRolledSections; ++k) composite_section(st.rolled, c, k);
+}
 
-  const float ac = b * t / n;
-  const float ic = (t * t / 12.0f) * ac;
-  const float ys = t * 0.5f + c;
-  const float hc = (c + t) - tt;
-  const float ac3 = ac / 3.0f;
-  const float ic3 = ic / 3.0f;
+BothPlatesSection::BothPlatesSection(ProblemState &st) : slab_(slab_of(st)), tt_(st.top_plate.thickness) {
+  top_terms(plates_, st.rolled.d, tt_, st.top_plate.width);
+}
 
-  for (int k = 0; k < kRolledSections; ++k) {
-    const RolledSteel &p = r.steel[static_cast<std::size_t>(k)];
-    const float dist = -((yc + ys) + p.e);
-
-    // A section and slab both without area: the axis stays where it is.
-    RolledComposite &cn = r.comp_n[static_cast<std::size_t>(k)];
-    const float s = ratio_or(ac * dist, ac + p.area, 0.0f);
-    const float q = p.area * s;
-    cn.inertia = (q * dist + ic) + p.inertia;
-    const float sn = s + p.e;
-    cn.ytop = top_of_steel(k, yc, sn, tt);
-    cn.ybot = bottom_of_steel(k, yc, sn, bt);
-    cn.yconc = (cn.ytop - hc) / n;
-    cn.q = ratio_or(q, cn.inertia, 0.0f);
-
-    RolledComposite &c3 = r.comp_3n[static_cast<std::size_t>(k)];
-    const float s3 = ratio_or(ac3 * dist, ac3 + p.area, 0.0f);
-    c3.inertia = (ic3 + p.inertia) + (p.area * s3) * dist;
-    const float s3n = s3 + p.e;
-    c3.ytop = top_of_steel(k, yc, s3n, tt);
-    c3.ybot = bottom_of_steel(k, yc, s3n, bt);
-    c3.yconc = (c3.ytop - hc) / n3;
-    c3.q = 0.0f;
-  }
+void BothPlatesSection::work(RolledState &r) {
+  bottom_terms(plates_, r.d, r.bt, r.wb);
+  both_plates(r, plates_, tt_);
+  slab_.bt = r.bt;
+  composite_section(r, slab_, kBeamPlates);
 }
 
 RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom) {

@@ -17,6 +17,32 @@ void steel_sections(RolledState &r, float tt, float wt);
 // below 1 becomes 10 and an FC below or at 0 becomes 1.2 ksi, both stored back into the problem.
 void composite_sections(ProblemState &st);
 
+// The plates' areas, first moments and inertias about the beam's mid-depth (above it: negative).
+struct PlateTerms {
+  float at, qt, it, ab, qb, ib;
+};
+
+// The slab's transformed area and inertia for n and 3n, and the distances every section uses.
+struct Slab {
+  float n, n3, ac, ic, ys, hc, ac3, ic3, tt, yc, bt;
+};
+
+// The section with both plates, steel and composite, worked exactly as above while only the bottom
+// plate's thickness changes: a plate search that reads no other section until it ends works this
+// one alone at each trial, and what does not depend on the thickness once. Constructing it applies
+// the modular ratio and FC defaults as composite_sections does.
+class BothPlatesSection {
+public:
+  explicit BothPlatesSection(ProblemState &st);
+  // Steel, n and 3n sections with both plates for the thickness st.rolled.bt.
+  void work(RolledState &r);
+
+private:
+  Slab slab_;
+  float tt_;
+  PlateTerms plates_{};
+};
+
 // The section standing x ft from the left support with the plates' X-BEGIN and LENGTH.
 RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom);
 

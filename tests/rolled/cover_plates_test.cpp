@@ -2,6 +2,8 @@
 // points, terminal weld and the plate extent loop.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "rolled/cover_plates.h"
 #include "rolled/sections.h"
 #include "rolled_fixture.h"
@@ -279,6 +281,35 @@ TEST(PlateExtent, PlatesStartAtTheFatigueCutOffOrTheTerminalDistanceBeforeStreng
   // Beyond the plates the beam stands alone; between them both plates.
   EXPECT_EQ(p.st->i_steel[0], 510.0f);
   EXPECT_EQ(p.st->i_steel[20], r.steel[kBeamPlates].inertia);
+}
+
+// A composite search works only the section with both plates at each trial and the others when
+// it ends: over rows, moments, slabs and top plates, every section a passing search leaves must
+// be, bit for bit, the full set worked at the thickness it settled on.
+TEST(PlateSizing, CompositeSearchLeavesEverySectionOfItsThickness) {
+  int passed = 0;
+  for (const std::int32_t r : {1, 20, 60, 100, 140})
+    for (const float m : {60.0f, 250.0f, 900.0f, 2500.0f})
+      for (const float tt : {0.0f, 0.5f}) {
+        PlatedRow p(r, m, 3);
+        p.st->rolled.m_dead = m * 0.4f;
+        p.st->slab_width = 84.0f;
+        p.st->slab_thickness = 7.5f;
+        p.st->coping = tt > 0.0f ? 1.0f : 0.0f;
+        p.st->top_plate.thickness = tt;
+        p.st->top_plate.width = 8.0f * tt;
+        if (!design_row_plates(*p.st)) continue;
+        ++passed;
+        RolledProblem q;
+        *q.st = *p.st;
+        steel_sections(q.st->rolled, tt, 8.0f * tt);
+        composite_sections(*q.st);
+        const auto same = [](const auto &a, const auto &b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+        EXPECT_TRUE(same(p.st->rolled.steel, q.st->rolled.steel)) << r << " " << m << " " << tt;
+        EXPECT_TRUE(same(p.st->rolled.comp_n, q.st->rolled.comp_n)) << r << " " << m << " " << tt;
+        EXPECT_TRUE(same(p.st->rolled.comp_3n, q.st->rolled.comp_3n)) << r << " " << m << " " << tt;
+      }
+  EXPECT_GT(passed, 10);
 }
 
 } // namespace
