@@ -17,13 +17,15 @@ thread_local long allocations = 0;
 
 } // namespace
 
-void *operator new(std::size_t n) {
+// Kept out of line: GCC -O3 would otherwise see malloc paired with operator delete and refuse the
+// build (-Wmismatched-new-delete).
+[[gnu::noinline]] void *operator new(std::size_t n) {
   if (counting) ++allocations;
   if (void *p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void *p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void *p, std::size_t) noexcept { std::free(p); }
 
 namespace ss {
 namespace {
