@@ -1,8 +1,8 @@
 #include "check/fields.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "check/shortest.h"
 #include "deck/field.h"
 #include "state/fatal.h"
 
@@ -10,11 +10,8 @@ namespace ss::check {
 
 namespace {
 
-std::string shortest(double v) {
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
-  return std::string(buf, r.ptr);
-}
+// Every value the run reads is a float.
+std::string value_text(double v) { return check::shortest(static_cast<float>(v)); }
 
 std::string trimmed(std::string s) {
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -22,7 +19,7 @@ std::string trimmed(std::string s) {
 }
 
 std::string with_unit(double v, const FieldLayout &f) {
-  return f.unit.empty() ? shortest(v) : shortest(v) + " " + std::string(f.unit);
+  return f.unit.empty() ? value_text(v) : value_text(v) + " " + std::string(f.unit);
 }
 
 Finding at(Severity severity, const char *kind, long line, int first, int last, std::string message) {
@@ -58,8 +55,8 @@ void range_finding(CheckedRecord &out, const CheckedField &cf) {
                             f.echo.empty()
                                 ? std::string(f.key)
                                 : std::string(f.echo) + " \"" + cf.text + "\" reads " +
-                                      with_unit(cf.number, f) + ", outside the plausible " + shortest(f.low) +
-                                      " to " + with_unit(f.high, f) + reading_of(cf)));
+                                      with_unit(cf.number, f) + ", outside the plausible " +
+                                      value_text(f.low) + " to " + with_unit(f.high, f) + reading_of(cf)));
 }
 
 // A numeric field's value; false with the run's diagnostic in `fatal` when it is not a number.
@@ -71,7 +68,7 @@ bool read_number(const Record &rec, const FieldLayout &f, CheckedField &cf, std:
       cf.value = std::to_string(v);
     } else {
       cf.number = rec.f(f);
-      cf.value = shortest(cf.number);
+      cf.value = value_text(cf.number);
     }
     return true;
   } catch (const FatalError &e) {
