@@ -1,9 +1,8 @@
 #include "cli/check_command.h"
 
 #include <fstream>
-#include <sstream>
 
-#include "check/check.h"
+#include "check/problem_check.h"
 #include "cli/convert.h"
 
 namespace ss {
@@ -25,36 +24,10 @@ constexpr const char *kCheckUsage =
     "Exit status: 0 nothing flagged, 1 warnings, 2 the run would stop with a fatal diagnostic.\n"
     "'simple-span layout' prints the record layouts.\n";
 
-// A finding of the problem file's deck told in the file's terms: its line, and the key of the
-// field whose columns it names.
-Finding in_problem_file(Finding f, const Converted &c, const RecordLayout *record) {
-  if (f.line > 0 && static_cast<std::size_t>(f.line) <= c.source_lines.size())
-    f.line = c.source_lines[static_cast<std::size_t>(f.line - 1)];
-  if (!record || f.first <= 0) return f;
-  for (const FieldLayout &field : record->fields)
-    if (field.first == f.first) {
-      f.message = std::string(field.key) + ": " + f.message;
-      f.first = f.last = 0;
-    }
-  return f;
-}
-
-int check_problem_file(std::istream &file, const std::string &name, std::ostream &out, std::ostream &err) {
+int check_toml(std::istream &file, const std::string &name, std::ostream &out, std::ostream &err) {
   const Converted c = problem_file_deck(file, name);
   if (!c.ok()) return err << "simple-span check: " << c.error << "\n", 2;
-  std::istringstream deck(c.text);
-  DeckCheck check = check_deck(deck, name, [&](const CheckedProblem &p) {
-    CheckedProblem q = p;
-    for (CheckedRecord &r : q.records) {
-      for (Finding &f : r.findings) f = in_problem_file(f, c, &record_layout(r.kind));
-      r.line = in_problem_file(Finding{Severity::Note, "", r.line, 0, 0, ""}, c, nullptr).line;
-    }
-    for (Finding &f : q.findings) f = in_problem_file(f, c, nullptr);
-    print_problem(out, q);
-  });
-  for (Finding &f : check.findings) f = in_problem_file(f, c, nullptr);
-  print_summary(out, check);
-  return check.exit_status();
+  return check_problem_file(c, name, out).exit_status();
 }
 
 } // namespace
@@ -65,7 +38,7 @@ int check_command(const std::vector<std::string> &args, std::ostream &out, std::
     return err << "simple-span check: give one deck. Try 'simple-span check --help'\n", 2;
   std::ifstream in(args[0], std::ios::binary);
   if (!in) return err << "simple-span check: cannot open " << args[0] << "\n", 2;
-  if (is_problem_file_name(args[0])) return check_problem_file(in, args[0], out, err);
+  if (is_problem_file_name(args[0])) return check_toml(in, args[0], out, err);
   // Each problem is printed as soon as it is read, so a long deck is checked in little memory.
   const DeckCheck check = check_deck(in, args[0], [&out](const CheckedProblem &p) { print_problem(out, p); });
   print_summary(out, check);
