@@ -7,7 +7,9 @@
 #include <sstream>
 #include <streambuf>
 
+#include "check/problem_check.h"
 #include "export/export.h"
+#include "problem/problem_file.h"
 #include "state/fatal.h"
 
 namespace ss {
@@ -94,12 +96,23 @@ bool valid_stamp(const RunStamp &stamp) {
          digits(t, 3) && t[5] == ':' && digits(t, 6);
 }
 
-WebRunResult run_web(const std::string &deck, const WebRunOptions &options) {
+WebRunResult run_web(const std::string &input, const WebRunOptions &options) {
   WebRunResult result;
   if (!valid_stamp(options.stamp)) {
     result.diagnostic = "the run date and time must read DD-MON-YY and HH:MM:SS";
     return result;
   }
+  result.deck = input;
+  if (is_problem_file_name(options.deck_name)) { // read as its deck, converted before the first problem
+    Converted c = deck_from_problem_file(input, options.deck_name);
+    if (!c.ok()) {
+      result.deck.clear();
+      result.diagnostic = c.error;
+      return result;
+    }
+    result.deck = std::move(c.text);
+  }
+  const std::string &deck = result.deck;
   const fs::path csv_dir = fs::path(options.work_dir) / "csv", svg_dir = fs::path(options.work_dir) / "svg";
   std::error_code ec;
   fs::remove_all(options.work_dir, ec);
@@ -119,6 +132,28 @@ WebRunResult run_web(const std::string &deck, const WebRunOptions &options) {
   result.svg = take_files(svg_dir);
   result.html = read_bytes(html);
   fs::remove_all(options.work_dir, ec);
+  return result;
+}
+
+WebCheck check_web(const std::string &input, const std::string &name) {
+  WebCheck result;
+  std::ostringstream out;
+  if (is_problem_file_name(name)) {
+    const Converted c = deck_from_problem_file(input, name);
+    if (!c.ok()) {
+      result.error = c.error;
+      result.status = 2;
+      return result;
+    }
+    result.status = check_problem_file(c, name, out).exit_status();
+  } else {
+    std::istringstream deck(input);
+    const DeckCheck check = check_deck(deck, name);
+    print_check(out, check);
+    result.status = check.exit_status();
+    result.findings = check.all_findings();
+  }
+  result.text = out.str();
   return result;
 }
 

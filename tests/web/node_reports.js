@@ -1,6 +1,7 @@
 // The WebAssembly module under Node.js against the native program: the same report, CSV files,
 // verdicts (summary.csv), diagram pages and web page of the run, byte for byte, for every deck
-// named on the command line, at two run stamps.
+// named on the command line, at two run stamps; the same deck check, problem file conversion and
+// check of that problem file; and the problem file run gives the deck's report.
 //   node tests/web/node_reports.js SITE_DIR NATIVE_PROGRAM DECK...
 'use strict';
 const fs = require('fs');
@@ -31,6 +32,42 @@ function nativeRun(deck, epoch, dir) {
   return { status, report: fs.readFileSync(report), csv: files('csv'), svg: files('svg'), html: kept(html) };
 }
 
+// What a subcommand prints and its exit status.
+function nativeCommand(args) {
+  try {
+    return { status: 0, out: execFileSync(program, args, { stdio: 'pipe' }).toString('latin1'), err: '' };
+  } catch (e) {
+    return { status: e.status, out: e.stdout.toString('latin1'), err: e.stderr.toString('latin1') };
+  }
+}
+
+function sameOutput(what, got, want) {
+  if (got.status !== want.status) return `${what}: status ${got.status}, native ${want.status}`;
+  if (got.out !== want.out) return `${what}: prints differently`;
+  return got.err === want.err ? null : `${what}: error "${got.err}", native "${want.err}"`;
+}
+
+// The check of a deck and of its problem file, the conversion, and the problem file's run.
+function problemFileRoundTrip(mod, deck, dir, report) {
+  const bytes = fs.readFileSync(deck);
+  const checked = mod.check(bytes, deck);
+  const problems = [sameOutput('check', { status: checked.status, out: checked.text, err: '' }, nativeCommand(['check', deck]))];
+  const converted = mod.convert(bytes, deck);
+  const wantToml = nativeCommand(['convert', deck, '-']);
+  const gotToml = { status: converted.error ? 1 : 0, out: converted.text, err: converted.error && `simple-span convert: ${converted.error}\n` };
+  problems.push(sameOutput('convert', gotToml, wantToml));
+  if (converted.error) return problems;
+  const toml = path.join(dir, path.basename(deck) + '.toml');
+  fs.writeFileSync(toml, converted.text);
+  const tomlChecked = mod.check(converted.text, toml);
+  problems.push(sameOutput('check of the problem file', { status: tomlChecked.status, out: tomlChecked.text, err: '' },
+    nativeCommand(['check', toml])));
+  const stamp = runStamp(0);
+  const run = mod.run(converted.text, toml, stamp.date, stamp.time, 0, null);
+  problems.push(Buffer.from(run.report).equals(report) ? null : 'the problem file\'s report differs');
+  return problems;
+}
+
 function sameFiles(what, a, b) {
   if (a.length !== b.length) return `${what}: ${a.length} files, native ${b.length}`;
   for (let i = 0; i < a.length; i++) {
@@ -52,6 +89,7 @@ async function main() {
       let calls = 0;
       const got = mod.run(fs.readFileSync(deck), deck, stamp.date, stamp.time, 1e9, () => calls++);
       const problems = [
+        ...(epoch === 0 ? problemFileRoundTrip(mod, deck, dir, want.report) : []),
         Buffer.from(got.report).equals(want.report) ? null : 'report differs',
         (got.diagnostic === '') === (want.status === 0) ? null : `diagnostic "${got.diagnostic}", native status ${want.status}`,
         sameFiles('csv', got.csv, want.csv),
@@ -67,6 +105,12 @@ async function main() {
   // A stamp that would shift the title block's columns is refused, not printed.
   const bad = mod.run('', 'x.deck', '7-DEC-2026', '13:05', 0, null);
   if (bad.diagnostic === '' || bad.report.length !== 0) failures.push('a malformed stamp was accepted');
+  // A problem file that is not one: refused with where and why, nothing run or checked.
+  const stamp = runStamp(0);
+  const notToml = mod.run('[[problem]\n', 'bad.toml', stamp.date, stamp.time, 0, null);
+  if (!/^bad\.toml:1:/.test(notToml.diagnostic) || notToml.report.length !== 0) failures.push('a broken problem file ran');
+  const notChecked = mod.check('[[problem]\n', 'bad.toml');
+  if (notChecked.status !== 2 || notChecked.error !== notToml.diagnostic) failures.push('a broken problem file was checked');
   fs.rmSync(dir, { recursive: true, force: true });
   for (const f of failures) console.error('FAIL ' + f);
   console.log(`${compared - failures.length} of ${compared} runs identical to the native program`);
