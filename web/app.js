@@ -1,6 +1,7 @@
-// The page: takes a deck (opened, dropped, or named by ?deck=PATH on this site), has the worker run
-// it, and shows the run, the diagrams and the report pages with their downloads. ?epoch=N fixes the
-// run date and time (seconds since 1970, UTC), as SOURCE_DATE_EPOCH does for the command line.
+// The page: takes a deck or a problem file (opened, dropped, or named by ?deck=PATH on this site),
+// has the worker run it, and shows the run, the diagrams and the report pages with their downloads.
+// ?epoch=N fixes the run date and time (seconds since 1970, UTC), as SOURCE_DATE_EPOCH does for the
+// command line. form.js builds a deck from a template, field by field.
 'use strict';
 
 const PAGES_AT_ONCE = 200; // report pages put in the page per step; a long run shows more on request
@@ -14,6 +15,22 @@ let worker = null;
 let urls = []; // object URLs of the current run, released by the next
 let started = 0;
 let deckName = 'deck';
+let runs = 0; // counts runs, so that an answer about an earlier run is dropped
+let nextId = 1;
+const pending = new Map(); // worker requests awaiting their answer, by id
+
+// Asks the worker for something other than a run: resolves with its answer.
+function request(op, fields) {
+  const id = nextId++;
+  return new Promise((resolve) => {
+    pending.set(id, resolve);
+    worker.postMessage({ op, id, ...fields });
+  });
+}
+
+function isProblemFile(name) {
+  return /\.toml$/.test(name);
+}
 
 function status(text, progress) {
   $('status-text').textContent = text;
@@ -33,12 +50,13 @@ function run(bytes, name) {
     return status(`${name} is ${bytes.length.toLocaleString('en')} bytes, over the page's limit of ` +
       `${MAX_DECK_BYTES.toLocaleString('en')}: run it with the command-line program.`);
   deckName = name;
+  runs++;
   started = performance.now();
   $('results').hidden = $('diagrams-section').hidden = $('report-section').hidden = true;
   document.body.dataset.state = 'running';
   status(`Running ${name}…`, 0);
   window.lastDeck = bytes;
-  worker.postMessage({ deck: bytes, name, epoch: epochParam() });
+  worker.postMessage({ op: 'run', deck: bytes, name, epoch: epochParam() });
 }
 
 function stem(name) {
@@ -74,13 +92,30 @@ function showSummary(r) {
     return [dt, dd];
   }));
   const base = stem(deckName);
+  const toml = isProblemFile(deckName);
   $('downloads').replaceChildren(
     link('Report', r.report, 'application/octet-stream', base + '.out'),
-    link('Deck', window.lastDeck, 'application/octet-stream', deckName),
+    link('Deck', r.deck, 'application/octet-stream', toml ? base + '.deck' : deckName),
+    ...(toml ? [link('Problem file', window.lastDeck, 'application/toml', deckName)] : []),
     link('Web page of the run', r.html, 'text/html', base + '.html'),
     ...r.csv.filter((f) => f.name === 'summary.csv').map((f) => link('Verdicts (CSV)', f.bytes, 'text/csv', f.name)));
+  if (!toml) offerProblemFile(r.deck, base);
   showVerdicts(r.summary);
   $('results').hidden = false;
+}
+
+// The problem file of the deck that ran, converted after the report is shown.
+async function offerProblemFile(deck, base) {
+  const run = runs;
+  const c = await request('convert', { deck, name: deckName });
+  if (run !== runs) return;
+  if (c.error) {
+    const note = document.createElement('span');
+    note.className = 'note';
+    note.textContent = 'No problem file: ' + c.error;
+    return $('downloads').append(note);
+  }
+  $('downloads').insertBefore(link('Problem file', c.text, 'application/toml', base + '.toml'), $('downloads').children[2]);
 }
 
 // The verdict of every design, a failing one marked; the verdict next to the problem number, where
@@ -155,8 +190,11 @@ function showReport(text) {
 
 function onMessage(event) {
   const m = event.data;
-  if (m.type === 'ready') {
-    if (!document.body.dataset.state) status('Ready: open or drop a deck.');
+  if (m.id && pending.has(m.id)) {
+    pending.get(m.id)(m);
+    pending.delete(m.id);
+  } else if (m.type === 'ready') {
+    if (!document.body.dataset.state) status('Ready: open or drop a deck or problem file.');
   } else if (m.type === 'progress') {
     status(`Running ${deckName}: ${Math.round((100 * m.done) / m.total)}% of the deck read`, m.done / m.total);
   } else if (m.type === 'error') {
@@ -177,12 +215,11 @@ function failed(message) {
   status('The run failed: ' + message);
   document.body.dataset.state = 'failed';
   startWorker();
-// Offline use once opened (service workers need a secure origin: https or this machine).
-if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('sw.js');
 }
 
 function startWorker() {
   if (worker) worker.terminate();
+  pending.clear();
   worker = new Worker('worker.js');
   worker.onmessage = onMessage;
   worker.onerror = (e) => (e.preventDefault(), failed(e.message || 'the program could not be loaded'));

@@ -1,8 +1,11 @@
 // Runs decks through the WebAssembly module off the page's thread, so the page never freezes.
-// In:  {deck: Uint8Array, name, epoch: number|null}
+// In:  {op: 'run', deck: Uint8Array, name, epoch: number|null} (a problem file when name ends in .toml)
+//      {op: 'convert', id, deck, name}   {op: 'check', id, deck, name}
+//      {op: 'templates', id}              {op: 'records', id, deck}
 // Out: {type: 'ready'} once, then per run {type: 'progress', done, total}... and
-//      {type: 'done', report, text, diagnostic, designs, csv, svg, summary, html, ms} or
-//      {type: 'error', message}.
+//      {type: 'done', report, text, deck, diagnostic, designs, csv, svg, summary, html, ms} or
+//      {type: 'error', message}; per request {type: 'converted' | 'checked' | 'templates' |
+//      'records', id, ...} with the module's answer.
 'use strict';
 importScripts('stamp.js', 'simple-span.js');
 
@@ -22,26 +25,39 @@ const ready = SimpleSpan().then((mod) => {
   return mod;
 });
 
+function run(mod, { deck, name, epoch }) {
+  const started = performance.now();
+  const stamp = runStamp(epoch);
+  let last = 0;
+  const progress = (done, total) => {
+    const now = performance.now();
+    if (now - last > 100 || done === total) postMessage({ type: 'progress', done, total });
+    last = now;
+  };
+  const r = mod.run(deck, name, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
+  const text = latin1(r.report).replace(/\r/g, '');
+  postMessage({
+    type: 'done', report: r.report, text, deck: r.deck, diagnostic: r.diagnostic, designs: r.designs,
+    csv: r.csv, svg: r.svg, summary: r.summary, html: r.html, maxFileDesigns: MAX_FILE_DESIGNS,
+    ms: performance.now() - started,
+  });
+}
+
+const requests = {
+  run,
+  convert: (mod, m) => ({ type: 'converted', id: m.id, ...mod.convert(m.deck, m.name) }),
+  check: (mod, m) => ({ type: 'checked', id: m.id, ...mod.check(m.deck, m.name) }),
+  templates: (mod, m) => ({ type: 'templates', id: m.id, list: mod.templates() }),
+  records: (mod, m) => ({ type: 'records', id: m.id, records: mod.records(m.deck) }),
+};
+
 onmessage = async (event) => {
   const mod = await ready;
-  const { deck, name, epoch } = event.data;
+  const m = event.data;
   try {
-    const started = performance.now();
-    const stamp = runStamp(epoch);
-    let last = 0;
-    const progress = (done, total) => {
-      const now = performance.now();
-      if (now - last > 100 || done === total) postMessage({ type: 'progress', done, total });
-      last = now;
-    };
-    const r = mod.run(deck, name, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
-    const text = latin1(r.report).replace(/\r/g, '');
-    postMessage({
-      type: 'done', report: r.report, text, diagnostic: r.diagnostic, designs: r.designs, csv: r.csv,
-      svg: r.svg, summary: r.summary, html: r.html, maxFileDesigns: MAX_FILE_DESIGNS,
-      ms: performance.now() - started,
-    });
+    const answer = requests[m.op || 'run'](mod, m);
+    if (answer) postMessage(answer);
   } catch (e) {
-    postMessage({ type: 'error', message: String(e && e.message ? e.message : e) });
+    postMessage({ type: 'error', id: m.id, message: String(e && e.message ? e.message : e) });
   }
 };

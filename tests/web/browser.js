@@ -1,8 +1,9 @@
 // The page end to end in headless Chromium (Debian's, driven by puppeteer-core) against the site
-// served on 127.0.0.1: a deck named by ?deck= with ?epoch=, a dropped deck while offline, and the
-// page's own clock. Every report shown must be the native report; no request may leave the origin.
-// Screenshots of the example at a laptop's and a phone's viewport go to OUT_DIR.
-//   node tests/web/browser.js SITE_DIR NATIVE_PROGRAM OUT_DIR
+// served on 127.0.0.1: a deck named by ?deck= with ?epoch=, a dropped deck and a dropped problem
+// file while offline, the template form, and the page's own clock. Every report shown must be the
+// native report; no request may leave the origin. Screenshots of the example and of the form at a
+// laptop's and a phone's viewport go to OUT_DIR. Given LARGE_DECK, also times its first report.
+//   node tests/web/browser.js SITE_DIR NATIVE_PROGRAM OUT_DIR [LARGE_DECK]
 'use strict';
 const fs = require('fs');
 const http = require('http');
@@ -10,7 +11,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const puppeteer = require('puppeteer-core');
 
-const [site, program, outDir] = process.argv.slice(2);
+const [site, program, outDir, largeDeck] = process.argv.slice(2);
 const { runStamp } = require(path.resolve(site, 'stamp.js'));
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
 
@@ -56,6 +57,50 @@ async function dropFile(page, name, bytes) {
     name,
     bytes.toString('base64'),
   );
+}
+
+const LENGTH = '#f-2-12'; // the span record's LENGTH (columns 12-17) in the template form
+
+// The form of the plate girder design template, its findings shown.
+async function openForm(page, origin, viewport) {
+  await page.setViewport(viewport);
+  await page.goto(`${origin}/?epoch=1765000000`);
+  await page.click('#form-section summary');
+  await page.waitForFunction(() => !document.getElementById('template').disabled);
+  const pg = await page.$$eval('#template option', (os) => os.find((o) => /^PG design/.test(o.textContent)).value);
+  await page.select('#template', pg);
+  await page.waitForSelector(LENGTH);
+  await page.waitForFunction(() => document.getElementById('form').dataset.checked);
+}
+
+async function retype(page, text) {
+  await page.$eval(LENGTH, (i) => i.select());
+  await page.keyboard.type(text);
+  await page.waitForFunction(() => document.getElementById('form').dataset.checked);
+  return page.$eval(LENGTH, (i) => i.parentElement.querySelector('output').textContent);
+}
+
+// The template form: a plate girder's span made implausible shows its finding beside the field;
+// put right, the finding goes and the run of the form's deck is the native report of that deck.
+async function templateForm(page, origin, expect) {
+  await openForm(page, origin, { width: 390, height: 844, isMobile: true, hasTouch: true });
+  await retype(page, '999.');
+  await page.$eval(LENGTH, (i) => i.scrollIntoView({ block: 'center' }));
+  await page.screenshot({ path: path.join(outDir, 'form-390x844.png') });
+  await openForm(page, origin, { width: 1366, height: 768 });
+  const findings = await page.$eval(LENGTH, (i) => i.parentElement.querySelector('output').textContent);
+  expect(findings === '', 'the template\'s LENGTH has a finding: ' + findings);
+  let found = await retype(page, '999.');
+  expect(/outside the plausible 10 to 400 ft/.test(found), 'LENGTH 999.: ' + found);
+  await page.screenshot({ path: path.join(outDir, 'form-1366x768.png') });
+  found = await retype(page, '120.');
+  expect(found === '', 'LENGTH 120.: ' + found);
+  await page.click('#form-run');
+  const r = await shown(page);
+  const deck = path.join(outDir, 'form.deck');
+  fs.writeFileSync(deck, Buffer.from(await page.evaluate(() => [...window.lastDeck])));
+  expect(/^1PG0HS20 +120\./m.test(fs.readFileSync(deck, 'latin1')), 'the form\'s deck lacks the new LENGTH');
+  expect(r.text === nativeText(deck, 1765000000), 'template form: #report differs from the native report');
 }
 
 async function main() {
@@ -110,11 +155,29 @@ async function main() {
     r = await shown(page);
     expect(r.text === nativeText(dropped, 1765000000), 'dropped deck: #report differs from the native report');
     expect(r.downloads.includes('girder.out'), 'dropped deck downloads: ' + r.downloads);
+    await page.waitForFunction(() => document.querySelector('#downloads a[download="girder.toml"]'));
+    // Its problem file, converted by the native program, dropped in turn.
+    const toml = path.join(outDir, 'girder.toml');
+    execFileSync(program, ['convert', dropped, toml, '--overwrite']);
+    await dropFile(page, 'girder.toml', fs.readFileSync(toml));
+    r = await shown(page);
+    expect(r.text === nativeText(toml, 1765000000), 'dropped problem file: #report differs from the native report');
+    expect(['girder.deck', 'girder.toml'].every((f) => r.downloads.includes(f)), 'problem file downloads: ' + r.downloads);
     // A deck past the page's limit is refused with the reason, and the last report stays.
     await dropFile(page, 'huge.deck', Buffer.alloc(5 * 1024 * 1024, 'X'));
     await page.waitForFunction(() => /over the page's limit/.test(document.getElementById('status-text').textContent));
     expect((await shown(page)).text === r.text, 'a refused deck changed the report shown');
     await page.setOfflineMode(false);
+
+    await templateForm(page, origin, expect);
+    if (largeDeck) {
+      await page.goto(`${origin}/?epoch=0`);
+      await page.waitForFunction(() => /Ready/.test(document.getElementById('status-text').textContent));
+      const t = Date.now();
+      await dropFile(page, path.basename(largeDeck), fs.readFileSync(largeDeck));
+      r = await shown(page);
+      console.log(`${largeDeck}: first report in ${Date.now() - t} ms from the drop (${r.status})`);
+    }
 
     // No ?epoch=: the page's clock dates the report.
     await page.goto(`${origin}/?deck=examples/sample.deck`);
