@@ -4,7 +4,11 @@
 // command line. form.js builds a deck from a template, field by field.
 'use strict';
 
-const PAGES_AT_ONCE = 200; // report pages put in the page per step; a long run shows more on request
+// Report pages, verdict rows and diagram pages put in the page per step: a long run shows its first
+// ones at once and more on request.
+const PAGES_AT_ONCE = 200;
+const VERDICTS_AT_ONCE = 500;
+const DIAGRAMS_AT_ONCE = 48;
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
@@ -118,6 +122,23 @@ async function offerProblemFile(deck, base) {
   $('downloads').insertBefore(link('Problem file', c.text, 'application/toml', base + '.toml'), $('downloads').children[2]);
 }
 
+// Puts elements make(0), make(1)... make(count - 1) into `box`, `step` at a time, the button `more`
+// offering the next ones; each is made only when it is shown.
+function inSteps(box, count, make, step, more, what) {
+  let shown = 0;
+  const next = () => {
+    const end = Math.min(count, shown + step);
+    const made = [];
+    for (let i = shown; i < end; i++) made.push(make(i));
+    box.append(...made);
+    shown = end;
+    more.hidden = shown >= count;
+    more.textContent = `Show ${Math.min(step, count - shown)} more ${what} (${count - shown} left)`;
+  };
+  more.onclick = next;
+  next();
+}
+
 // The verdict of every design, a failing one marked; the verdict next to the problem number, where
 // a narrow screen still shows it.
 function showVerdicts(summary) {
@@ -130,19 +151,21 @@ function showVerdicts(summary) {
   };
   const head = document.createElement('tr');
   head.append(...order(summary.headings).map((h) => cell('th', h)));
-  const rows = summary.rows.map((row) => {
+  $('verdicts').replaceChildren(head);
+  const row = (i) => {
     const tr = document.createElement('tr');
-    if (row.fails) tr.className = 'fails';
-    tr.append(...order(row.cells).map((c) => cell('td', c)));
+    if (summary.rows[i].fails) tr.className = 'fails';
+    tr.append(...order(summary.rows[i].cells).map((c) => cell('td', c)));
     return tr;
-  });
-  $('verdicts').replaceChildren(head, ...rows);
+  };
+  inSteps($('verdicts'), summary.rows.length, row, VERDICTS_AT_ONCE, $('more-verdicts'), 'verdicts');
 }
 
 function showDiagrams(r) {
   // Each page goes in as an image: whatever a deck's titles hold, nothing in them can run.
   const csv = new Map(r.csv.map((f) => [f.name.replace(/\.csv$/, ''), f]));
-  const figures = r.svg.map((f) => {
+  const figure = (i) => {
+    const f = r.svg[i];
     const name = f.name.replace(/\.svg$/, '');
     const svg = link('', f.bytes, 'image/svg+xml', f.name);
     const img = document.createElement('img');
@@ -156,34 +179,26 @@ function showDiagrams(r) {
     const fig = document.createElement('figure');
     fig.append(svg, cap);
     return fig;
-  });
-  $('diagrams').replaceChildren(...figures);
+  };
+  $('diagrams').replaceChildren();
+  inSteps($('diagrams'), r.svg.length, figure, DIAGRAMS_AT_ONCE, $('more-diagrams'), 'diagram pages');
   $('diagrams-note').textContent = r.designs > r.maxFileDesigns
     ? `The first ${r.maxFileDesigns} of ${r.designs} designs; the command line writes them all (--csv, --plot).`
     : 'Each design: its diagram page (SVG) and its results tables (CSV) to download.';
-  $('diagrams-section').hidden = figures.length === 0;
+  $('diagrams-section').hidden = r.svg.length === 0;
 }
 
 // The report as one element per printed page (form feeds part them), one text line per report line.
 function showReport(text) {
   const pages = text.split('\f');
-  let shown = 0;
-  const more = $('more-pages');
-  const step = () => {
-    const next = pages.slice(shown, shown + PAGES_AT_ONCE).map((p) => {
-      const pre = document.createElement('pre');
-      pre.className = 'page';
-      pre.textContent = p;
-      return pre;
-    });
-    $('report').append(...next);
-    shown += next.length;
-    more.hidden = shown >= pages.length;
-    more.textContent = `Show ${Math.min(PAGES_AT_ONCE, pages.length - shown)} more pages (${pages.length - shown} left)`;
+  const page = (i) => {
+    const pre = document.createElement('pre');
+    pre.className = 'page';
+    pre.textContent = pages[i];
+    return pre;
   };
   $('report').replaceChildren();
-  more.onclick = step;
-  step();
+  inSteps($('report'), pages.length, page, PAGES_AT_ONCE, $('more-pages'), 'pages');
   $('report-section').hidden = false;
   return pages.length;
 }

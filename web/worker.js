@@ -36,11 +36,13 @@ function run(mod, { deck, name, epoch }) {
   };
   const r = mod.run(deck, name, stamp.date, stamp.time, MAX_FILE_DESIGNS, progress);
   const text = latin1(r.report).replace(/\r/g, '');
+  // The bytes move to the page rather than being copied: a long run's report and web page are large.
+  const moved = [r.report, r.deck, r.html, ...r.csv.map((f) => f.bytes), ...r.svg.map((f) => f.bytes)];
   postMessage({
     type: 'done', report: r.report, text, deck: r.deck, diagnostic: r.diagnostic, designs: r.designs,
     csv: r.csv, svg: r.svg, summary: r.summary, html: r.html, maxFileDesigns: MAX_FILE_DESIGNS,
     ms: performance.now() - started,
-  });
+  }, moved.map((b) => b.buffer));
 }
 
 const requests = {
