@@ -1,6 +1,7 @@
 // The template form: a girder of any beam type as one labelled input per field of its records
 // (the record layout table gives each its columns, unit and meaning), the deck check's findings
-// shown beside the fields they concern as you type, and Run. Uses app.js's request() and run().
+// shown beside the fields they concern as you type, and Run. Uses app.js's request() and run()
+// and form_deck.js.
 'use strict';
 
 const CHECK_DELAY_MS = 300; // typing pauses this long before the deck is checked
@@ -14,21 +15,8 @@ function formName() {
   return `${t.type.toLowerCase()}-${t.analysis ? 'analysis' : 'design'}.deck`;
 }
 
-// The deck the form stands for: each record's line with every field's text in its columns
-// (numbers to the right, text to the left), lines the run passes over as they were.
 function formDeck() {
-  const lines = form.lines.slice();
-  for (const rec of form.records) {
-    const chars = [...lines[rec.line - 1].padEnd(Math.max(...rec.fields.map((f) => f.last)))];
-    for (const f of rec.fields) {
-      const width = f.last - f.first + 1;
-      const value = form.inputs.get(`${rec.line}:${f.first}`).value;
-      const text = f.numeric ? value.trim().padStart(width) : value.padEnd(width);
-      chars.splice(f.first - 1, width, ...text.slice(0, width));
-    }
-    lines[rec.line - 1] = chars.join('').trimEnd();
-  }
-  return lines.join('\n') + '\n';
+  return formDeckText(form.lines, form.records, (rec, f) => form.inputs.get(`${rec.line}:${f.first}`).value);
 }
 
 // Characters outside printable ASCII would not stay one column each: the field says so.
@@ -52,7 +40,7 @@ function fieldInput(rec, f) {
   label.append(' ', element('span', 'format', f.format)); // Fw.d: d implied decimals without a point
   const input = element('input');
   input.id = id;
-  input.value = f.numeric ? f.text.trim() : f.text.trimEnd();
+  input.value = initialValue(f);
   input.maxLength = input.size = f.last - f.first + 1;
   input.spellcheck = false;
   if (f.numeric) input.inputMode = 'decimal';

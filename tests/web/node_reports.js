@@ -12,6 +12,7 @@ const { execFileSync } = require('child_process');
 const [site, program, ...decks] = process.argv.slice(2);
 const { runStamp } = require(path.resolve(site, 'stamp.js'));
 const SimpleSpan = require(path.resolve(site, 'simple-span.js'));
+const { initialValue, formDeckText } = require(path.resolve(site, 'form_deck.js'));
 
 function nativeRun(deck, epoch, dir) {
   fs.rmSync(dir, { recursive: true, force: true });
@@ -35,7 +36,8 @@ function nativeRun(deck, epoch, dir) {
 // What a subcommand prints and its exit status.
 function nativeCommand(args) {
   try {
-    return { status: 0, out: execFileSync(program, args, { stdio: 'pipe' }).toString('latin1'), err: '' };
+    const out = execFileSync(program, args, { stdio: 'pipe', maxBuffer: 1 << 30 });
+    return { status: 0, out: out.toString('latin1'), err: '' };
   } catch (e) {
     return { status: e.status, out: e.stdout.toString('latin1'), err: e.stderr.toString('latin1') };
   }
@@ -101,6 +103,16 @@ async function main() {
       if (problems.length) failures.push(`${path.basename(deck)} at ${epoch}: ${problems.join('; ')}`);
       compared++;
     }
+  }
+  // The template form's deck of every template, as the form first shows it, runs as the template.
+  const stamp0 = runStamp(0);
+  for (const t of mod.templates()) {
+    const lines = t.deck.replace(/\n$/, '').split('\n');
+    const deck = formDeckText(lines, mod.records(t.deck), (rec, f) => initialValue(f));
+    const [a, b] = [t.deck, deck].map((d) => mod.run(d, 'form.deck', stamp0.date, stamp0.time, 0, null));
+    const flagged = mod.check(deck, 'form.deck').status !== mod.check(t.deck, 'form.deck').status;
+    if (!Buffer.from(a.report).equals(Buffer.from(b.report)) || b.diagnostic || flagged)
+      failures.push(`the form of template ${t.type}${t.analysis ? ' analysis' : ''} does not run as the template`);
   }
   // A stamp that would shift the title block's columns is refused, not printed.
   const bad = mod.run('', 'x.deck', '7-DEC-2026', '13:05', 0, null);
