@@ -34,7 +34,7 @@ const std::vector<ProblemTemplate> &problem_templates() {
        "*B04CB-ACOMPOSITE ROLLED BEAM ANALYSIS  27 WF 94  HS20  60 FT\n"
        "1CB1HS20   60.   1.2 1.2 .9    .85 .2      29.         1.4 490 36\n"
        "327WF 94\n"
-       "472.   7.5  1.  27.5.5    12. 1.   10. 36.   20. .5   6.  20.\n"},
+       "472.   7.5  1.  27.524.    12. 1.   10. 36.   20. .5   6.  20.\n"},
       {"PG", false, "plate girder design, HS20 over 110 ft",
        "*B04PG-DPLATE GIRDER DESIGN  HS20  110 FT\n"
        "1PG0HS20   110000130013001000  1100 200    2900                36\n"

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "check/check.h"
+#include "problem/templates.h"
 #include "support/deck_text.h"
 #include "support/run_deck.h"
 
@@ -85,6 +86,14 @@ TEST(CheckEveryDeck, AgreesWithTheRun) {
     if (path.parent_path() == fs::path(SIMPLE_SPAN_EXAMPLES)) {
       EXPECT_EQ(status, 0);
     }
+  }
+}
+
+// The templates a user starts from check clean and agree with the run.
+TEST(CheckEveryDeck, TemplatesAreClean) {
+  for (const ProblemTemplate &t : problem_templates()) {
+    SCOPED_TRACE(std::string(t.type) + (t.analysis ? " analysis" : " design"));
+    EXPECT_EQ(expect_agreement(std::string(t.deck)), 0);
   }
 }
 
