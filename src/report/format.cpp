@@ -13,25 +13,6 @@ void stars(char *out, int w) {
   if (w > 0) std::memset(out, '*', static_cast<std::size_t>(w));
 }
 
-// Right-aligns the n characters of s in w columns (asterisks when they do not fit).
-void right(char *out, int w, const char *s, int n) {
-  if (n > w) return stars(out, w);
-  std::memset(out, ' ', static_cast<std::size_t>(w - n));
-  std::memcpy(out + (w - n), s, static_cast<std::size_t>(n));
-}
-
-// The decimal digits of q, most significant first, into out; returns their number.
-int decimal(char *out, std::uint64_t q) {
-  char rev[20];
-  int n = 0;
-  do {
-    rev[n++] = static_cast<char>('0' + q % 10);
-    q /= 10;
-  } while (q != 0);
-  for (int i = 0; i < n; ++i) out[i] = rev[n - 1 - i];
-  return n;
-}
-
 // The rounded digits of a value, the integer part without leading zeros ("" when it is zero).
 struct Digits {
   char text[640];
@@ -49,24 +30,9 @@ void join(Digits &out, const char *all, int n, int d) {
   out.size = ints + 1 + d;
 }
 
-// |v| rounded to d decimals, halves away from zero.
+// |v| rounded to d decimals, halves away from zero, from the value's exact decimal expansion.
 void rounded_digits(Digits &out, double v, int d) {
-  // Fast path: a float times 10^d (d <= 8) is exact in double (24 + 27 significant bits), so
-  // rounding that product half away from zero is the rounding of the exact value.
-  static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
   char all[620];
-  if (d >= 0 && d <= 8 && v * kPow10[d] < 1e15) {
-    const double scaled = v * kPow10[d];
-    const double whole = std::floor(scaled);
-    const auto q = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5 ? 1u : 0u);
-    char q_digits[20];
-    const int n = decimal(q_digits, q);
-    const int pad = n <= d ? d + 1 - n : 0; // at least one integer digit
-    std::memset(all, '0', static_cast<std::size_t>(pad));
-    std::memcpy(all + pad, q_digits, static_cast<std::size_t>(n));
-    return join(out, all, pad + n, d);
-  }
-  // Otherwise print the exact decimal expansion of the value and round its digits.
   char buf[560];
   const int d_used = d < 0 ? 0 : (d > 400 ? 400 : d);
   std::snprintf(buf, sizeof buf, "%.*f", d_used + 60, v);
@@ -91,14 +57,19 @@ void rounded_digits(Digits &out, double v, int d) {
 } // namespace
 
 void put_i(char *out, int w, std::int64_t value) {
-  char s[21];
-  int n = 0;
   const bool negative = value < 0;
-  if (negative) s[n++] = '-';
-  const std::uint64_t magnitude =
+  std::uint64_t q =
       negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  n += decimal(s + n, magnitude);
-  right(out, w, s, n);
+  int n = negative ? 2 : 1;
+  for (std::uint64_t i = q / 10; i != 0; i /= 10) ++n;
+  if (n > w) return stars(out, w);
+  char *at = out + w;
+  do {
+    *--at = static_cast<char>('0' + q % 10);
+    q /= 10;
+  } while (q != 0);
+  if (negative) *--at = '-';
+  while (at != out) *--at = ' ';
 }
 
 void put_i_trunc(char *out, int w, float value) {
@@ -106,12 +77,48 @@ void put_i_trunc(char *out, int w, float value) {
   put_i(out, w, static_cast<std::int64_t>(value));
 }
 
+namespace {
+
+constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+
+// Fw.d of a value whose magnitude rounds to q units of the d-th decimal (0 <= d <= 8), written
+// from the right straight into the field: the decimals, the point, the integer digits without
+// leading zeros, then a leading zero when there is room and the sign.
+void put_rounded(char *out, int w, int d, bool negative, std::uint64_t q) {
+  std::uint64_t ints = q / kPow10[d];
+  int int_digits = 0;
+  for (std::uint64_t i = ints; i != 0; i /= 10) ++int_digits;
+  const int body = int_digits + 1 + d;
+  // A negative value that rounds to zero prints without its sign ("0.0", not "-0.0").
+  const int sign = negative && q != 0 ? 1 : 0;
+  const bool zero = int_digits == 0 && sign + body < w;
+  const int n = sign + (zero ? 1 : 0) + body;
+  if (n > w) return stars(out, w);
+  char *at = out + w;
+  for (int i = 0; i < d; ++i, q /= 10) *--at = static_cast<char>('0' + q % 10);
+  *--at = '.';
+  for (; ints != 0; ints /= 10) *--at = static_cast<char>('0' + ints % 10);
+  if (zero) *--at = '0';
+  if (sign) *--at = '-';
+  while (at != out) *--at = ' ';
+}
+
+} // namespace
+
 void put_f(char *out, int w, int d, float value) {
   if (!std::isfinite(value)) return stars(out, w);
+  const double v = std::fabs(static_cast<double>(value));
+  // Fast path: a float times 10^d (d <= 8) is exact in double (24 + 27 significant bits), so
+  // rounding that product half away from zero is the rounding of the exact value.
+  if (d >= 0 && d <= 8 && v * static_cast<double>(kPow10[d]) < 1e15) {
+    const double scaled = v * static_cast<double>(kPow10[d]);
+    const double whole = std::floor(scaled);
+    const auto q = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5 ? 1u : 0u);
+    return put_rounded(out, w, d, value < 0.0f, q);
+  }
   Digits body;
-  rounded_digits(body, std::fabs(static_cast<double>(value)), d);
+  rounded_digits(body, v, d);
   const char *b = body.text;
-  // A negative value that rounds to zero prints without its sign ("0.0", not "-0.0").
   bool nonzero = false;
   for (int i = 0; i < body.size && !nonzero; ++i) nonzero = b[i] != '0' && b[i] != '.';
   const int sign = value < 0.0f && nonzero ? 1 : 0;
