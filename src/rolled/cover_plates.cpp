@@ -85,7 +85,8 @@ private:
 
 // "CB": bottom and top of steel and top of concrete at midspan, with the non-composite load
 // (and the plates' weight) on the plated steel, the composite dead load on 3n and the live load on n.
-// Only the section with both plates is worked here; the search completes the others as it ends.
+// Only the section with both plates is worked here, outside the state; the search works every
+// section into the state as it ends.
 class BottomPlate {
 public:
   bool strong(ProblemState &st, float bt, float fs) {
@@ -95,26 +96,28 @@ public:
     const float tt = st.top_plate.thickness;
     const float wt = st.top_plate.width;
     if (!section_) section_.emplace(st);
-    section_->work(r);
+    section_->work(r, worked_);
     const float L = st.length;
     const float m3 = st.m_comp[20] * 12.0f;
     const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
     const float m2 = (r.m_total - r.m_dead) * 12.0f;
-    const RolledSteel &s = r.steel[kBeamPlates];
-    const RolledComposite &n = r.comp_n[kBeamPlates];
-    const RolledComposite &n3 = r.comp_3n[kBeamPlates];
+    const RolledSteel &s = worked_.steel;
+    const RolledComposite &n = worked_.n;
+    const RolledComposite &n3 = worked_.n3;
     const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
     if (bottom > r.fs_plated) return false;
     const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
     if (top < -r.fs_plated) return false;
+    section_->add_concrete(worked_);
     const float concrete = m2 * n.yconc / n.inertia + m3 * n3.yconc / n3.inertia;
     return !(concrete < -st.fc);
   }
   void leave(ProblemState &, float) const {}
-  void settle(ProblemState &st, float) const { fill_inertia(st.i_n, st.rolled.comp_n[kBeamPlates].inertia); }
+  void settle(ProblemState &st, float) const { fill_inertia(st.i_n, worked_.n.inertia); }
 
 private:
   std::optional<BothPlatesSection> section_;
+  BothPlates worked_;
 };
 
 // Thicker and thicker plates of the current width, by sixteenths of an inch, until one passes the
