@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace ss {
@@ -25,6 +26,31 @@ std::string without_blanks(std::string_view text) {
 }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits of a decimal read so far as an integer and the number of them after the point, while
+// the integer is a float exactly. Times or over a power of ten that is a float exactly (up to
+// 1E10), it is then the decimal's value in one rounded float operation, the rounding strtof makes.
+class ShortDecimal {
+public:
+  void add(char digit, bool after_point) {
+    if (digits_ > kMax) return;
+    digits_ = digits_ * 10 + static_cast<std::uint32_t>(digit - '0');
+    if (after_point) ++decimals_;
+  }
+  // The value times 10^exponent, when it takes one exact operation.
+  std::optional<float> value(long exponent) const {
+    static constexpr float kPow10[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    const long k = exponent - decimals_;
+    if (digits_ > kMax || k < -10 || k > 10) return std::nullopt;
+    const auto m = static_cast<float>(digits_);
+    return k >= 0 ? m * kPow10[k] : m / kPow10[-k];
+  }
+
+private:
+  static constexpr std::uint32_t kMax = std::uint32_t{1} << 24; // every integer up to it is a float
+  std::uint32_t digits_ = 0;
+  long decimals_ = 0;
+};
 
 } // namespace
 
@@ -50,12 +76,14 @@ std::optional<float> parse_real(std::string_view text, int d, int scale) {
   std::string mantissa;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) mantissa.push_back(s[i++]);
   bool point = false, digits = false;
+  ShortDecimal exact;
   for (; i < s.size() && (is_digit(s[i]) || s[i] == '.'); ++i) {
     if (s[i] == '.') {
       if (point) return std::nullopt;
       point = true;
     } else {
       digits = true;
+      exact.add(s[i], point);
     }
     mantissa.push_back(s[i]);
   }
@@ -75,7 +103,8 @@ std::optional<float> parse_real(std::string_view text, int d, int scale) {
   }
   if (!point) exponent -= d;
   if (!has_exponent) exponent -= scale;
-  // One rounding: the exact decimal string goes to strtof.
+  // One rounding: a short decimal in one float operation, any other the exact string by strtof.
+  if (const std::optional<float> v = exact.value(exponent)) return mantissa[0] == '-' ? -*v : *v;
   const std::string decimal = mantissa + "e" + std::to_string(exponent);
   errno = 0;
   const float v = std::strtof(decimal.c_str(), nullptr);

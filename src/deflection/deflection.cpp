@@ -7,7 +7,12 @@
 
 namespace ss {
 
-void COMPDF(const float *m, const float *in, float *acc, float l, float *out, float e) {
+namespace {
+
+// The running sums of the double integration: on return sums[i-1] holds the double integral after
+// panel i (i = 1..20). Reads m and in at stations 1..39; sums may be the very array m (element i-1
+// is written after elements 2i and below are read).
+void integrate_sums(const float *m, const float *in, float e, float *sums) {
   float s1 = 0.0f; // running single integral of the curvature (weighted sums)
   float s2 = 0.0f; // running double integral
   for (int i = 1; i <= 20; ++i) {
@@ -15,7 +20,7 @@ void COMPDF(const float *m, const float *in, float *acc, float l, float *out, fl
     float t = m[2 * i - 1] / in[2 * i - 1] / e;
     s1 = s1 + t + t;
     s2 = s2 + t + t;
-    out[i - 1] = s2;
+    sums[i - 1] = s2;
     if (i < 20) {
       // Station 2i, twentieth point i.
       t = m[2 * i] / in[2 * i] / e;
@@ -23,30 +28,40 @@ void COMPDF(const float *m, const float *in, float *acc, float l, float *out, fl
       s2 = s2 + s1 + s1;
     }
   }
-  // 0.06 = 144 (ft^2 to in^2) * 2/3 / 40^2, the weight of the sums; 0.005 * 0.6 = 0.06 * 0.05.
-  const float f = 0.005f * out[19] * l;
+}
+
+// The deflection (in) at twentieth point k = 1..10 from the sums: 0.06 = 144 (ft^2 to in^2) * 2/3
+// / 40^2, the weight of the sums; 0.005 * 0.6 = 0.06 * 0.05.
+[[gnu::always_inline]] inline float deflection_at(const float *sums, float l, int k) {
+  const float f = 0.005f * sums[19] * l;
+  return (f * 0.6f * static_cast<float>(k) - sums[k - 1] * 0.06f * l) * l;
+}
+
+} // namespace
+
+void COMPDF(const float *m, const float *in, float *acc, float l, float *out, float e) {
+  integrate_sums(m, in, e, out);
   for (int k = 1; k <= 10; ++k) {
-    out[k - 1] = (f * 0.6f * static_cast<float>(k) - out[k - 1] * 0.06f * l) * l;
+    out[k - 1] = deflection_at(out, l, k);
     acc[k - 1] = out[k - 1] + acc[k - 1];
   }
 }
 
 namespace {
 
-// Unit-load moment diagrams at fortieth points 0..39 (a unit load at midspan, a unit uniform
-// load), integrated in place: afterwards element k-1 is the deflection at twentieth point k.
-struct UnitDeflections {
-  std::array<float, 40> point{};   // in per kip at midspan; by reciprocity also midspan per kip at k
-  std::array<float, 40> uniform{}; // in per kip/ft over the span
+// Unit-load moment diagrams at fortieth points 0..39: a unit load at midspan, a unit uniform load.
+struct UnitMoments {
+  std::array<float, 40> point{};
+  std::array<float, 40> uniform{};
 };
 
 // What the span alone decides, the same for every trial section of a design: the unit-load moment
-// diagrams before integration and where each load of the midspan influence line stands. Kept per
-// thread for the last span seen.
+// diagrams and where each load of the midspan influence line stands. Kept per thread for the
+// last span seen.
 struct SpanGeometry {
   float length = 0;
   std::array<float, 40> x{}; // stations 0..39
-  UnitDeflections moments;
+  UnitMoments moments;
   std::array<int, 23> panel{};    // load p: twentieth-point panel i (-1: off the span)
   std::array<float, 23> within{}; // load p: fraction f of the panel
 };
@@ -80,27 +95,34 @@ const SpanGeometry &span_geometry(const ProblemState &st) {
   return g;
 }
 
-UnitDeflections unit_deflections(ProblemState &st, const SpanGeometry &g) {
-  const float L = st.length;
-  UnitDeflections u = g.moments;
+const float *live_load_inertia(const ProblemState &st) {
   const bool composite = st.beam_type == 3 || st.beam_type == 5;
-  const float *in = composite ? st.i_n.data() : st.i_steel.data();
-  // The TOT.NC deflection total is only a scratch accumulator here: the tables clear it first.
-  COMPDF(u.point.data(), in, st.defl_totnc.data() + 1, L, u.point.data(), st.e);
-  COMPDF(u.uniform.data(), in, st.defl_totnc.data() + 1, L, u.uniform.data(), st.e);
-  return u;
+  return composite ? st.i_n.data() : st.i_steel.data();
 }
 
-// Midspan deflection under a unit load p-1 ft from midspan, p = 1..22 (element p; 0 unused).
-std::array<float, 23> midspan_influence(const SpanGeometry &g, const UnitDeflections &u) {
+// Midspan deflection (in per kip/ft) under a unit uniform load over the span.
+float uniform_midspan(const ProblemState &st, const SpanGeometry &g) {
+  std::array<float, 20> sums;
+  integrate_sums(g.moments.uniform.data(), live_load_inertia(st), st.e, sums.data());
+  return deflection_at(sums.data(), st.length, 10);
+}
+
+// Midspan deflection under a unit load p-1 ft from midspan, p = 1..22 (element p; 0 unused), and
+// (element 0) under a unit load at midspan. By reciprocity the deflection at twentieth point k
+// under a unit load at midspan is the midspan deflection under a unit load at k.
+std::array<float, 23> midspan_influence(const ProblemState &st, const SpanGeometry &g) {
+  std::array<float, 20> u; // twentieth points k = 1..10 at k-1, then the first intermediate sum
+  integrate_sums(g.moments.point.data(), live_load_inertia(st), st.e, u.data());
+  for (int k = 1; k <= 10; ++k) u[k - 1] = deflection_at(u.data(), st.length, k);
   std::array<float, 23> w{};
+  w[0] = u[9];
   for (int p = 1; p <= 22; ++p) {
     const int i = g.panel[p];
     if (i < 0) continue; // the load is off the span
     const float f = g.within[p];
-    const float p0 = i != 0 ? u.point[i - 1] : 0.0f;
+    const float p0 = i != 0 ? u[i - 1] : 0.0f;
     // At i = 10 the upper value is the first intermediate sum; f is then 0 or nearly so.
-    w[p] = f * (u.point[i] - p0) + p0;
+    w[p] = f * (u[i] - p0) + p0;
   }
   return w;
 }
@@ -120,6 +142,19 @@ float truck_influence(const ProblemState &st, const std::array<float, 23> &w) {
   return best;
 }
 
+// Truck, lane and military deflections of the highway classes (and of a railroad span whose
+// train is left out), r the ratio of the distribution factors.
+void highway_deflections(ProblemState &st, const SpanGeometry &g, float uniform_mid, float r) {
+  const std::array<float, 23> w = midspan_influence(st, g);
+  if (st.omit_truck != 1) st.defl_truck = truck_influence(st, w) * st.truck_wheel_load * r;
+  if (st.omit_lane != 1)
+    st.defl_lane = (st.lane_conc_load * w[0] + st.lane_uniform_load * uniform_mid * 2.0f) * r;
+  if (st.omit_military != 1) {
+    const float pair = std::max({0.0f, w[1] + w[5], w[2] + w[4], w[3] + w[3]}); // axles 4 ft apart
+    st.defl_military = st.military_wheel_load * r * pair;
+  }
+}
+
 } // namespace
 
 void LLDEFL(ProblemState &st) {
@@ -134,29 +169,16 @@ void LLDEFL(ProblemState &st) {
     const float L = st.length;
     const float r = st.dfd / st.dfm; // moment-distributed loads to deflection-distributed loads
     const SpanGeometry &g = span_geometry(st);
-    const UnitDeflections u = unit_deflections(st, g);
-    const float point_mid = u.point[9];     // midspan, unit load at midspan
-    const float uniform_mid = u.uniform[9]; // midspan, unit uniform load
+    const float uniform_mid = uniform_midspan(st, g);
     st.defl_sidewalk = st.swll * uniform_mid;
-    const std::array<float, 23> w = midspan_influence(g, u);
-    bool highway = true;
-    if (st.omit_truck != 1) {
-      if (st.live_class == 3) {
-        // The uniform load with the same midspan moment as the train with impact.
-        st.defl_railroad = r * uniform_mid * 8.0f / L * (st.m_live[10] + st.m_rri[10]) / L;
-        st.deflection_ratio = 640;
-        st.allowed_deflection = L * 0.01875f;
-        highway = false;
-      } else {
-        st.defl_truck = truck_influence(st, w) * st.truck_wheel_load * r;
-      }
-    }
-    if (highway && st.omit_lane != 1) {
-      st.defl_lane = (st.lane_conc_load * point_mid + st.lane_uniform_load * uniform_mid * 2.0f) * r;
-    }
-    if (highway && st.omit_military != 1) {
-      const float pair = std::max({0.0f, w[1] + w[5], w[2] + w[4], w[3] + w[3]}); // axles 4 ft apart
-      st.defl_military = st.military_wheel_load * r * pair;
+    if (st.omit_truck != 1 && st.live_class == 3) {
+      // The uniform load with the same midspan moment as the train with impact; the train alone
+      // governs a railroad span, which needs no influence line.
+      st.defl_railroad = r * uniform_mid * 8.0f / L * (st.m_live[10] + st.m_rri[10]) / L;
+      st.deflection_ratio = 640;
+      st.allowed_deflection = L * 0.01875f;
+    } else {
+      highway_deflections(st, g, uniform_mid, r);
     }
   }
   st.defl_total =

@@ -1,5 +1,6 @@
 #include "report/format.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,24 +14,54 @@ void stars(char *out, int w) {
   if (w > 0) std::memset(out, '*', static_cast<std::size_t>(w));
 }
 
-// Right-aligns the n characters of s in w columns (asterisks when they do not fit).
-void right(char *out, int w, const char *s, int n) {
-  if (n > w) return stars(out, w);
-  std::memset(out, ' ', static_cast<std::size_t>(w - n));
-  std::memcpy(out + (w - n), s, static_cast<std::size_t>(n));
-}
+// 10^0 .. 10^19, every power of ten an unsigned 64-bit integer holds.
+constexpr std::array<std::uint64_t, 20> kPow10 = [] {
+  std::array<std::uint64_t, 20> p{};
+  std::uint64_t v = 1;
+  for (std::uint64_t &x : p) {
+    x = v;
+    v *= 10; // wraps after the last, unused
+  }
+  return p;
+}();
 
-// The decimal digits of q, most significant first, into out; returns their number.
-int decimal(char *out, std::uint64_t q) {
-  char rev[20];
-  int n = 0;
-  do {
-    rev[n++] = static_cast<char>('0' + q % 10);
-    q /= 10;
-  } while (q != 0);
-  for (int i = 0; i < n; ++i) out[i] = rev[n - 1 - i];
+// "00", "01", ... "99": two digits per division.
+constexpr std::array<char, 200> kPairs = [] {
+  std::array<char, 200> p{};
+  for (int i = 0; i < 100; ++i) {
+    p[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    p[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return p;
+}();
+
+// The number of decimal digits of q (1 for 0).
+int digit_count(std::uint64_t q) {
+  int n = 1;
+  while (n < 20 && q >= kPow10[static_cast<std::size_t>(n)]) ++n;
   return n;
 }
+
+// The n lowest decimal digits of q, leading zeros included, written to end into the n characters
+// before `end`; returns where they start.
+template <class U> char *put_digits(char *end, U q, int n) {
+  for (; n >= 2; n -= 2) {
+    end -= 2;
+    std::memcpy(end, kPairs.data() + 2 * (q % 100), 2);
+    q /= 100;
+  }
+  if (n != 0) *--end = static_cast<char>('0' + q % 10);
+  return end;
+}
+
+char *put_digits(char *end, std::uint64_t q, int n) {
+  // 32-bit division is the cheaper, and most fields hold small numbers.
+  if (q <= 0xffffffffULL) return put_digits<std::uint32_t>(end, static_cast<std::uint32_t>(q), n);
+  return put_digits<std::uint64_t>(end, q, n);
+}
+
+// Blanks from out up to at.
+void pad(char *out, char *at) { std::memset(out, ' ', static_cast<std::size_t>(at - out)); }
 
 // The rounded digits of a value, the integer part without leading zeros ("" when it is zero).
 struct Digits {
@@ -49,24 +80,9 @@ void join(Digits &out, const char *all, int n, int d) {
   out.size = ints + 1 + d;
 }
 
-// |v| rounded to d decimals, halves away from zero.
+// |v| rounded to d decimals, halves away from zero, from the value's exact decimal expansion.
 void rounded_digits(Digits &out, double v, int d) {
-  // Fast path: a float times 10^d (d <= 8) is exact in double (24 + 27 significant bits), so
-  // rounding that product half away from zero is the rounding of the exact value.
-  static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
   char all[620];
-  if (d >= 0 && d <= 8 && v * kPow10[d] < 1e15) {
-    const double scaled = v * kPow10[d];
-    const double whole = std::floor(scaled);
-    const auto q = static_cast<std::uint64_t>(whole) + (scaled - whole >= 0.5 ? 1u : 0u);
-    char q_digits[20];
-    const int n = decimal(q_digits, q);
-    const int pad = n <= d ? d + 1 - n : 0; // at least one integer digit
-    std::memset(all, '0', static_cast<std::size_t>(pad));
-    std::memcpy(all + pad, q_digits, static_cast<std::size_t>(n));
-    return join(out, all, pad + n, d);
-  }
-  // Otherwise print the exact decimal expansion of the value and round its digits.
   char buf[560];
   const int d_used = d < 0 ? 0 : (d > 400 ? 400 : d);
   std::snprintf(buf, sizeof buf, "%.*f", d_used + 60, v);
@@ -91,14 +107,14 @@ void rounded_digits(Digits &out, double v, int d) {
 } // namespace
 
 void put_i(char *out, int w, std::int64_t value) {
-  char s[21];
-  int n = 0;
   const bool negative = value < 0;
-  if (negative) s[n++] = '-';
-  const std::uint64_t magnitude =
+  const std::uint64_t q =
       negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  n += decimal(s + n, magnitude);
-  right(out, w, s, n);
+  const int digits = digit_count(q);
+  if ((negative ? 1 : 0) + digits > w) return stars(out, w);
+  char *at = put_digits(out + w, q, digits);
+  if (negative) *--at = '-';
+  pad(out, at);
 }
 
 void put_i_trunc(char *out, int w, float value) {
@@ -106,12 +122,46 @@ void put_i_trunc(char *out, int w, float value) {
   put_i(out, w, static_cast<std::int64_t>(value));
 }
 
+namespace {
+
+// Fw.d of a value whose magnitude rounds to q units of the d-th decimal (0 <= d <= 8), written
+// from the right straight into the field: the decimals, the point, the integer digits without
+// leading zeros, then a leading zero when there is room and the sign.
+void put_rounded(char *out, int w, int d, bool negative, std::uint64_t q) {
+  const std::uint64_t ints = q / kPow10[static_cast<std::size_t>(d)];
+  const auto decimals = static_cast<std::uint32_t>(q - ints * kPow10[static_cast<std::size_t>(d)]);
+  const int int_digits = ints != 0 ? digit_count(ints) : 0;
+  const int body = int_digits + 1 + d;
+  // A negative value that rounds to zero prints without its sign ("0.0", not "-0.0").
+  const int sign = negative && q != 0 ? 1 : 0;
+  const bool zero = int_digits == 0 && sign + body < w;
+  const int n = sign + (zero ? 1 : 0) + body;
+  if (n > w) return stars(out, w);
+  char *at = put_digits<std::uint32_t>(out + w, decimals, d);
+  *--at = '.';
+  at = put_digits(at, ints, int_digits);
+  if (zero) *--at = '0';
+  if (sign) *--at = '-';
+  pad(out, at);
+}
+
+} // namespace
+
 void put_f(char *out, int w, int d, float value) {
   if (!std::isfinite(value)) return stars(out, w);
+  const double v = std::fabs(static_cast<double>(value));
+  // Fast path: a float times 10^d (d <= 8) is exact in double (24 + 27 significant bits), so
+  // rounding that product half away from zero is the rounding of the exact value.
+  static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  if (d >= 0 && d <= 8 && v * kScale[d] < 1e15) {
+    const double scaled = v * kScale[d];
+    const auto whole = static_cast<std::int64_t>(scaled); // the floor: scaled is not negative
+    const auto q = static_cast<std::uint64_t>(whole) + (scaled - static_cast<double>(whole) >= 0.5 ? 1u : 0u);
+    return put_rounded(out, w, d, value < 0.0f, q);
+  }
   Digits body;
-  rounded_digits(body, std::fabs(static_cast<double>(value)), d);
+  rounded_digits(body, v, d);
   const char *b = body.text;
-  // A negative value that rounds to zero prints without its sign ("0.0", not "-0.0").
   bool nonzero = false;
   for (int i = 0; i < body.size && !nonzero; ++i) nonzero = b[i] != '0' && b[i] != '.';
   const int sign = value < 0.0f && nonzero ? 1 : 0;

@@ -17,10 +17,7 @@ char *Line::field(int col, int w) {
   const int at = col > 1 ? col - 1 : 0;
   const int n = w > 0 ? w : 0;
   if (n > kColumns || at > kColumns - n) return nullptr;
-  if (size_ < at + n) {
-    std::memset(chars_.data() + size_, ' ', static_cast<std::size_t>(at + n - size_));
-    size_ = at + n;
-  }
+  if (size_ < at + n) size_ = at + n; // the columns past the end are blanks already
   return chars_.data() + at;
 }
 

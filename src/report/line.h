@@ -18,7 +18,7 @@ class Line {
 public:
   static constexpr int kColumns = 256;
 
-  Line() = default; // an empty record: no characters at all
+  Line() { chars_.fill(' '); } // an empty record: no characters at all
   // A line whose column 1 holds the carriage-control character c (' ', '0', '1', '+').
   static Line cc(char c);
 
@@ -36,7 +36,8 @@ private:
   // The line extended with blanks to cover columns col..col+w-1 and where those columns start;
   // nullptr, the line unchanged, when they reach beyond kColumns.
   char *field(int col, int w);
-  std::array<char, kColumns> chars_{};
+  std::array<char, kColumns> chars_; // blanks from size_ on
+
   int size_ = 0;
 };
 

@@ -12,17 +12,29 @@
 namespace ss {
 
 namespace {
-[[gnu::always_inline]] inline float allowable(const ProblemState &st, float bt) {
-  const float fsd = st.rolled.fs_section;
-  float fsw = bt > 1.5f ? 23.0f : (bt > 0.75f ? 25.0f : 27.0f);
-  if (st.type_steel != 441) fsw = fsd;
-  fsw = std::min(fsw, fsd);
-  if (st.fs > 0.0f) fsw = st.fs;
-  return fsw;
-}
+
+// The plated allowable stress as a function of the bottom plate's thickness, with the problem's
+// values read once (a plate search asks for it at every trial thickness).
+class PlatedStress {
+public:
+  explicit PlatedStress(const ProblemState &st)
+      : fsd_(st.rolled.fs_section), fs_(st.fs), by_thickness_(st.type_steel == 441) {}
+  float operator()(float bt) const {
+    float fsw = bt > 1.5f ? 23.0f : (bt > 0.75f ? 25.0f : 27.0f);
+    if (!by_thickness_) fsw = fsd_;
+    fsw = std::min(fsw, fsd_);
+    if (fs_ > 0.0f) fsw = fs_;
+    return fsw;
+  }
+
+private:
+  float fsd_, fs_;
+  bool by_thickness_;
+};
+
 } // namespace
 
-float plated_allowable(const ProblemState &st, float bt) { return allowable(st, bt); }
+float plated_allowable(const ProblemState &st, float bt) { return PlatedStress(st)(bt); }
 
 namespace {
 
@@ -41,69 +53,112 @@ void fill_inertia(F41 &diagram, float value) {
 }
 
 // "RP": equal plates top and bottom; the midspan stress of the plated beam under all loads and
-// the two plates' own weight.
-bool rp_strength(ProblemState &st) {
-  RolledState &r = st.rolled;
-  st.top_plate.thickness = r.bt;
-  st.top_plate.width = r.wb;
-  const float wt = st.top_plate.width;
-  const float d = r.d;
-  const float L = st.length;
-  const float d2 = d + r.bt + r.bt;
-  const float d2_cubed = (d2 * d2) * d2;
-  const float d_cubed = (d * d) * d;
-  const float itot = (d2_cubed - d_cubed) * wt / 12.0f + r.inertia;
-  const float stress = (r.m_total * 12.0f + r.wb * r.bt * st.wg / 48.0f * L * L) * d2 * 0.5f / itot;
-  if (stress > r.fs_plated) return false;
-  fill_inertia(st.i_steel, itot);
-  return true;
-}
+// the two plates' own weight. What does not depend on the thickness is worked once per width.
+class EqualPlates {
+public:
+  explicit EqualPlates(const ProblemState &st)
+      : d_(st.rolled.d), d_cubed_((d_ * d_) * d_), inertia_(st.rolled.inertia), wb_(st.rolled.wb), wg_(st.wg),
+        length_(st.length), m_total_12_(st.rolled.m_total * 12.0f) {}
+
+  bool strong(ProblemState &, float bt, float fs) {
+    const float L = length_;
+    const float d2 = d_ + bt + bt;
+    const float d2_cubed = (d2 * d2) * d2;
+    itot_ = (d2_cubed - d_cubed_) * wb_ / 12.0f + inertia_;
+    const float stress = (m_total_12_ + wb_ * bt * wg_ / 48.0f * L * L) * d2 * 0.5f / itot_;
+    return !(stress > fs);
+  }
+  // The top plate of the last thickness checked, and for one that passed its inertia diagram.
+  void leave(ProblemState &st, float bt) const {
+    st.top_plate.thickness = bt;
+    st.top_plate.width = wb_;
+  }
+  void settle(ProblemState &st, float bt) const {
+    leave(st, bt);
+    fill_inertia(st.i_steel, itot_);
+  }
+
+private:
+  float d_, d_cubed_, inertia_, wb_, wg_, length_, m_total_12_;
+  float itot_ = 0.0f;
+};
 
 // "CB": bottom and top of steel and top of concrete at midspan, with the non-composite load
 // (and the plates' weight) on the plated steel, the composite dead load on 3n and the live load on n.
-// Only the section with both plates is worked here; the search completes the others as it ends.
-bool cb_strength(ProblemState &st, std::optional<BothPlatesSection> &section) {
-  RolledState &r = st.rolled;
-  const float tt = st.top_plate.thickness;
-  const float wt = st.top_plate.width;
-  if (!section) section.emplace(st);
-  section->work(r);
-  const float L = st.length;
-  const float m3 = st.m_comp[20] * 12.0f;
-  const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
-  const float m2 = (r.m_total - r.m_dead) * 12.0f;
-  const RolledSteel &s = r.steel[kBeamPlates];
-  const RolledComposite &n = r.comp_n[kBeamPlates];
-  const RolledComposite &n3 = r.comp_3n[kBeamPlates];
-  const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
-  if (bottom > r.fs_plated) return false;
-  const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
-  if (top < -r.fs_plated) return false;
-  const float concrete = m2 * n.yconc / n.inertia + m3 * n3.yconc / n3.inertia;
-  if (concrete < -st.fc) return false;
-  fill_inertia(st.i_n, n.inertia);
-  return true;
-}
+// Only the section with both plates is worked here, outside the state; the search works every
+// section into the state as it ends.
+class BottomPlate {
+public:
+  bool strong(ProblemState &st, float bt, float fs) {
+    RolledState &r = st.rolled;
+    r.bt = bt;
+    r.fs_plated = fs;
+    const float tt = st.top_plate.thickness;
+    const float wt = st.top_plate.width;
+    if (!section_) section_.emplace(st);
+    section_->work(r, worked_);
+    const float L = st.length;
+    const float m3 = st.m_comp[20] * 12.0f;
+    const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
+    const float m2 = (r.m_total - r.m_dead) * 12.0f;
+    const RolledSteel &s = worked_.steel;
+    const RolledComposite &n = worked_.n;
+    const RolledComposite &n3 = worked_.n3;
+    const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
+    if (bottom > r.fs_plated) return false;
+    const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
+    if (top < -r.fs_plated) return false;
+    section_->add_concrete(worked_);
+    const float concrete = m2 * n.yconc / n.inertia + m3 * n3.yconc / n3.inertia;
+    return !(concrete < -st.fc);
+  }
+  void leave(ProblemState &, float) const {}
+  void settle(ProblemState &st, float) const { fill_inertia(st.i_n, worked_.n.inertia); }
+
+private:
+  std::optional<BothPlatesSection> section_;
+  BothPlates worked_;
+};
 
 // Thicker and thicker plates of the current width, by sixteenths of an inch, until one passes the
 // stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
-// last thickness whose strength was checked as a composite beam, or negative when none was.
-Trial try_thicknesses(ProblemState &st, float &tried) {
+// last thickness whose strength was checked, or negative when none was. The trial thickness and
+// its allowable stress stay in locals until a trial passes the strength or the search ends.
+template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
   RolledState &r = st.rolled;
-  std::optional<BothPlatesSection> section;
+  const float tmax = r.tmax;
+  const float wb = r.wb;
+  const PlatedStress allowable(st);
+  float bt = r.bt;
+  float fs = 0.0f;
+  Trial trial;
   for (;;) {
-    r.bt = r.bt + 0.0625f;
-    if (!(r.bt <= r.tmax)) return Trial::Exhausted;
-    if (r.bt <= 0.1875f) return Trial::Rejected; // a plate of no size that failed
-    if (r.wb <= 0.5f) r.bt = 0.0f;
-    r.fs_plated = allowable(st, r.bt);
-    if (st.beam_type != 2) tried = r.bt;
-    const bool strong = st.beam_type == 2 ? rp_strength(st) : cb_strength(st, section);
-    if (!strong) continue;
+    bt = bt + 0.0625f;
+    if (!(bt <= tmax)) {
+      trial = Trial::Exhausted;
+      break;
+    }
+    if (bt <= 0.1875f) { // a plate of no size that failed
+      trial = Trial::Rejected;
+      break;
+    }
+    if (wb <= 0.5f) bt = 0.0f;
+    fs = allowable(bt);
+    tried = bt;
+    if (!plates.strong(st, bt, fs)) continue;
+    r.bt = bt;
+    r.fs_plated = fs;
+    plates.settle(st, bt);
     LLDEFL(st);
     if (st.defl_total > st.allowed_deflection) continue;
     return Trial::Passed;
   }
+  r.bt = bt;
+  if (tried >= 0.0f) {
+    r.fs_plated = fs;
+    plates.leave(st, tried);
+  }
+  return trial;
 }
 
 // The search above, leaving every section of a composite beam as of the last thickness checked,
@@ -111,7 +166,12 @@ Trial try_thicknesses(ProblemState &st, float &tried) {
 Trial thickness_search(ProblemState &st) {
   RolledState &r = st.rolled;
   float tried = -1.0f;
-  const Trial trial = try_thicknesses(st, tried);
+  if (st.beam_type == 2) {
+    EqualPlates plates(st);
+    return try_thicknesses(st, plates, tried);
+  }
+  BottomPlate plate;
+  const Trial trial = try_thicknesses(st, plate, tried);
   if (tried >= 0.0f) {
     const float bt = r.bt;
     r.bt = tried;

@@ -29,11 +29,11 @@ PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
   return p;
 }
 
-[[gnu::always_inline]] inline void both_plates(RolledState &r, const PlateTerms &p, float tt) {
+[[gnu::always_inline]] inline void both_plates(const RolledState &r, const PlateTerms &p, float tt,
+                                               RolledSteel &s3) {
   const float a = r.area;
   const float i = r.inertia;
   const float yc = r.yc;
-  RolledSteel &s3 = r.steel[kBeamPlates];
   s3.area = (a + p.at) + p.ab;
   s3.e = ratio_or(p.qt + p.qb, s3.area, 0.0f);
   s3.inertia = ((i + p.it) + p.ib) - s3.e * (p.qt + p.qb);
@@ -69,11 +69,7 @@ void steel_sections(RolledState &r, float tt, float wt) {
   s2.ytop = -(yc + s2.e);
   s2.ybot = (yc - s2.e) + bt;
 
-  both_plates(r, p, tt);
-}
-
-void steel_section_both_plates(RolledState &r, float tt, float wt) {
-  both_plates(r, plate_terms(r, tt, wt), tt);
+  both_plates(r, p, tt, r.steel[kBeamPlates]);
 }
 
 namespace {
@@ -110,28 +106,30 @@ Slab slab_of(ProblemState &st) {
   return c;
 }
 
-[[gnu::always_inline]] inline void composite_section(RolledState &r, const Slab &c, int k) {
-  const RolledSteel &p = r.steel[static_cast<std::size_t>(k)];
+// The sections for n and 3n of steel section p (kind k). Without `complete` the top of concrete
+// and the connectors' Q/I are left out (a plate search reads neither at most trials).
+[[gnu::always_inline]] inline void composite_pair(const RolledSteel &p, const Slab &c, int k,
+                                                  RolledComposite &cn, RolledComposite &c3, bool complete) {
   const float dist = -((c.yc + c.ys) + p.e);
 
   // A section and slab both without area: the axis stays where it is.
-  RolledComposite &cn = r.comp_n[static_cast<std::size_t>(k)];
   const float s = ratio_or(c.ac * dist, c.ac + p.area, 0.0f);
   const float q = p.area * s;
   cn.inertia = (q * dist + c.ic) + p.inertia;
   const float sn = s + p.e;
   cn.ytop = top_of_steel(k, c.yc, sn, c.tt);
   cn.ybot = bottom_of_steel(k, c.yc, sn, c.bt);
-  cn.yconc = (cn.ytop - c.hc) / c.n;
-  cn.q = ratio_or(q, cn.inertia, 0.0f);
+  if (complete) {
+    cn.yconc = (cn.ytop - c.hc) / c.n;
+    cn.q = ratio_or(q, cn.inertia, 0.0f);
+  }
 
-  RolledComposite &c3 = r.comp_3n[static_cast<std::size_t>(k)];
   const float s3 = ratio_or(c.ac3 * dist, c.ac3 + p.area, 0.0f);
   c3.inertia = (c.ic3 + p.inertia) + (p.area * s3) * dist;
   const float s3n = s3 + p.e;
   c3.ytop = top_of_steel(k, c.yc, s3n, c.tt);
   c3.ybot = bottom_of_steel(k, c.yc, s3n, c.bt);
-  c3.yconc = (c3.ytop - c.hc) / c.n3;
+  if (complete) c3.yconc = (c3.ytop - c.hc) / c.n3;
   c3.q = 0.0f;
 }
 
@@ -139,18 +137,25 @@ Slab slab_of(ProblemState &st) {
 
 void composite_sections(ProblemState &st) {
   const Slab c = slab_of(st);
-  for (int k = 0; k < kRolledSections; ++k) composite_section(st.rolled, c, k);
+  RolledState &r = st.rolled;
+  for (std::size_t k = 0; k < kRolledSections; ++k)
+    composite_pair(r.steel[k], c, static_cast<int>(k), r.comp_n[k], r.comp_3n[k], true);
 }
 
 BothPlatesSection::BothPlatesSection(ProblemState &st) : slab_(slab_of(st)), tt_(st.top_plate.thickness) {
   top_terms(plates_, st.rolled.d, tt_, st.top_plate.width);
 }
 
-void BothPlatesSection::work(RolledState &r) {
+void BothPlatesSection::work(const RolledState &r, BothPlates &out) {
   bottom_terms(plates_, r.d, r.bt, r.wb);
-  both_plates(r, plates_, tt_);
+  both_plates(r, plates_, tt_, out.steel);
   slab_.bt = r.bt;
-  composite_section(r, slab_, kBeamPlates);
+  composite_pair(out.steel, slab_, kBeamPlates, out.n, out.n3, false);
+}
+
+void BothPlatesSection::add_concrete(BothPlates &out) const {
+  out.n.yconc = (out.n.ytop - slab_.hc) / slab_.n;
+  out.n3.yconc = (out.n3.ytop - slab_.hc) / slab_.n3;
 }
 
 RolledSectionKind section_at(float x, const CoverPlate &top, const CoverPlate &bottom) {

@@ -27,15 +27,22 @@ struct Slab {
   float n, n3, ac, ic, ys, hc, ac3, ic3, tt, yc, bt;
 };
 
-// The section with both plates, steel and composite, worked exactly as above while only the bottom
-// plate's thickness changes: a plate search that reads no other section until it ends works this
-// one alone at each trial, and what does not depend on the thickness once. Constructing it applies
-// the modular ratio and FC defaults as composite_sections does.
+// The section with both plates, steel and composite, as steel_sections and composite_sections
+// work it, while only the bottom plate's thickness changes: a plate search works this one alone at
+// each trial, and what does not depend on the thickness once. Constructing it applies the modular
+// ratio and FC defaults as composite_sections does.
+struct BothPlates {
+  RolledSteel steel;
+  RolledComposite n, n3; // without the top of concrete until add_concrete, never with Q/I
+};
+
 class BothPlatesSection {
 public:
   explicit BothPlatesSection(ProblemState &st);
-  // Steel, n and 3n sections with both plates for the thickness st.rolled.bt.
-  void work(RolledState &r);
+  // Steel, n and 3n sections with both plates for the thickness r.bt.
+  void work(const RolledState &r, BothPlates &out);
+  // Their tops of concrete.
+  void add_concrete(BothPlates &out) const;
 
 private:
   Slab slab_;

@@ -1,5 +1,9 @@
 // LLDEFL on beams of constant inertia: every loading against the elastic closed forms.
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -202,6 +206,97 @@ TEST(Lldefl, ZeroInertiaGivesUndefinedDeflectionsWithoutFailing) {
   st->lane_conc_load = 18.0f;
   LLDEFL(*st); // the tables print such a deflection as asterisks
   EXPECT_FALSE(std::isfinite(st->defl_lane));
+}
+
+// LLDEFL as the deflection loop first had it: both unit diagrams built for the call and integrated
+// in full by COMPDF, every loading read from them.
+void lldefl_in_full(ProblemState &st) {
+  st.defl_truck = st.defl_lane = st.defl_military = st.defl_railroad = st.defl_sidewalk = 0.0f;
+  if (st.e > 0.0f && st.length > 0.0f && st.dfm > 0.0f) {
+    const float L = st.length;
+    const float r = st.dfd / st.dfm;
+    std::array<float, 40> point{}, uniform{};
+    for (int s = 0; s < 40; ++s) {
+      const float x = st.x[s];
+      point[s] = s <= 20 ? 0.5f * x : 0.5f * (L - x);
+      uniform[s] = x * (L - x) * 0.5f;
+    }
+    const float *in = st.beam_type == 3 || st.beam_type == 5 ? st.i_n.data() : st.i_steel.data();
+    std::array<float, 10> scratch{};
+    COMPDF(point.data(), in, scratch.data(), L, point.data(), st.e);
+    COMPDF(uniform.data(), in, scratch.data(), L, uniform.data(), st.e);
+    st.defl_sidewalk = st.swll * uniform[9];
+    std::array<float, 23> w{};
+    for (int p = 1; p <= 22; ++p) {
+      float s = (0.5f * L - static_cast<float>(p - 1)) * 20.0f / L;
+      if (std::isinf(s)) s = 10.0f;
+      if (!(s > 0.0f)) continue;
+      const int i = static_cast<int>(s);
+      const float p0 = i != 0 ? point[i - 1] : 0.0f;
+      w[p] = (s - static_cast<float>(i)) * (point[i] - p0) + p0;
+    }
+    bool highway = true;
+    if (st.omit_truck != 1 && st.live_class == 3) {
+      st.defl_railroad = r * uniform[9] * 8.0f / L * (st.m_live[10] + st.m_rri[10]) / L;
+      st.deflection_ratio = 640;
+      st.allowed_deflection = L * 0.01875f;
+      highway = false;
+    } else if (st.omit_truck != 1) {
+      float best = 0.0f;
+      for (int p = 1; p <= 8; ++p)
+        best = std::max(best,
+                        st.live_class == 2 ? w[p] + w[16 - p] + 0.25f * w[p + 14] : w[p] + 0.25f * w[16 - p]);
+      st.defl_truck = best * st.truck_wheel_load * r;
+    }
+    if (highway && st.omit_lane != 1)
+      st.defl_lane = (st.lane_conc_load * point[9] + st.lane_uniform_load * uniform[9] * 2.0f) * r;
+    if (highway && st.omit_military != 1)
+      st.defl_military = st.military_wheel_load * r * std::max({0.0f, w[1] + w[5], w[2] + w[4], w[3] + w[3]});
+  }
+  st.defl_total =
+      std::max(std::max(std::max(st.defl_truck, st.defl_lane), st.defl_military), st.defl_railroad) +
+      st.defl_sidewalk;
+}
+
+// LLDEFL integrates only the diagrams its loadings read, from moments cached per span: every
+// value it stores is bit for bit the full computation's, over generated spans, inertia diagrams,
+// classes and loadings left out, one span after another as a design's trials call it.
+TEST(Lldefl, StoresExactlyWhatTheFullIntegrationGives) {
+  std::uint32_t seed = 2024;
+  auto next = [&seed](std::uint32_t n) {
+    seed = seed * 1664525u + 1013904223u;
+    return (seed >> 8) % n;
+  };
+  const float spans[] = {0.5f, 7.3f, 40.0f, 66.6f, 120.25f, 1e6f, 3e37f, 3.4e38f};
+  for (int n = 0; n < 20000; ++n) {
+    auto st = beam(spans[next(8)] * (n % 3 == 0 ? 1.0f : 0.5f + static_cast<float>(next(1000)) / 1000.0f));
+    st->beam_type = 1 + static_cast<int>(next(5));
+    st->live_class = 1 + static_cast<int>(next(3));
+    st->omit_truck = next(4) == 0, st->omit_lane = next(4) == 0, st->omit_military = next(4) == 0;
+    st->e = next(20) == 0 ? 0.0f : 29.0f / 0.012f * (0.5f + static_cast<float>(next(100)) / 100.0f);
+    st->dfd = static_cast<float>(next(1000)) / 997.0f;
+    st->dfm = next(30) == 0 ? 0.0f : static_cast<float>(1 + next(1000)) / 991.0f;
+    st->swll = static_cast<float>(next(100)) / 313.0f;
+    st->truck_wheel_load = static_cast<float>(next(3000)) / 97.0f;
+    st->lane_conc_load = static_cast<float>(next(3000)) / 89.0f;
+    st->lane_uniform_load = static_cast<float>(next(100)) / 157.0f;
+    st->military_wheel_load = static_cast<float>(next(3000)) / 83.0f;
+    st->m_live[10] = static_cast<float>(next(100000)) / 7.0f;
+    st->m_rri[10] = static_cast<float>(next(10000)) / 11.0f;
+    for (std::size_t j = 1; j <= 39; ++j) {
+      st->i_steel[j] = next(500) == 0 ? 0.0f : static_cast<float>(1 + next(90000)) / 3.0f;
+      st->i_n[j] = static_cast<float>(1 + next(90000)) / 7.0f;
+    }
+    ProblemState want = *st;
+    lldefl_in_full(want);
+    LLDEFL(*st);
+    const float got_v[] = {st->defl_truck,    st->defl_lane,  st->defl_military,     st->defl_railroad,
+                           st->defl_sidewalk, st->defl_total, st->allowed_deflection};
+    const float want_v[] = {want.defl_truck,    want.defl_lane,  want.defl_military,     want.defl_railroad,
+                            want.defl_sidewalk, want.defl_total, want.allowed_deflection};
+    ASSERT_EQ(std::memcmp(got_v, want_v, sizeof got_v), 0) << "case " << n << ", span " << st->length;
+    ASSERT_EQ(st->deflection_ratio, want.deflection_ratio) << "case " << n;
+  }
 }
 
 } // namespace
