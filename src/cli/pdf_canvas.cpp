@@ -64,9 +64,9 @@ void GlyphRun::add(Face &face, double size, double angle, double x, double y, st
   }
 }
 
-double GlyphRun::width(Face &face, double size, std::string_view s) {
+double Face::width(cairo_t *cr, double size, std::string_view s) {
   double w = 0;
-  for (char c : s) w += face.advance(cr_, c) * size;
+  for (char c : s) w += advance(cr, c) * size;
   return w;
 }
 
@@ -81,7 +81,7 @@ void GlyphRun::flush() {
   glyphs_.clear();
 }
 
-CairoCanvas::CairoCanvas(cairo_t *cr) : cr_(cr), regular_(kSans, false), bold_(kSans, true), run_(cr) {}
+CairoCanvas::CairoCanvas(cairo_t *cr) : cr_(cr), regular_(kSans, false), bold_(kSans, true) {}
 
 CairoCanvas::~CairoCanvas() { flush(); }
 
@@ -92,14 +92,9 @@ void CairoCanvas::place(double left, double scale) {
 }
 
 void CairoCanvas::flush() {
-  flush_text();
   flush_lines();
-}
-
-void CairoCanvas::flush_text() {
-  if (!text_waiting_) return;
-  text_waiting_ = false;
-  run_.flush();
+  cairo_set_source_rgb(cr_, 0, 0, 0);
+  for (GlyphRun &run : runs_) run.flush();
 }
 
 void CairoCanvas::flush_lines() {
@@ -149,15 +144,15 @@ void CairoCanvas::text(double x, double y, std::string_view s, double size, cons
   if (!shown.empty() && shown.back() == ' ') shown.pop_back();
   Face &f = bold ? bold_ : regular_;
   size *= scale_;
-  const double width = run_.width(f, size, shown);
+  const double width = f.width(cr_, size, shown);
   const double dx = std::strcmp(anchor, "end") == 0      ? -width
                     : std::strcmp(anchor, "middle") == 0 ? -width / 2
                                                          : 0;
   const double angle = rotate * M_PI / 180;
-  flush_lines();
-  if (!text_waiting_) cairo_set_source_rgb(cr_, 0, 0, 0); // text is black, whatever was drawn before
-  text_waiting_ = true;
-  run_.add(f, size, angle, px(x) + dx * std::cos(angle), py(y) + dx * std::sin(angle), shown);
+  auto run =
+      std::find_if(runs_.begin(), runs_.end(), [&](const GlyphRun &r) { return r.takes(f, size, angle); });
+  if (run == runs_.end()) run = runs_.insert(run, GlyphRun(cr_));
+  run->add(f, size, angle, px(x) + dx * std::cos(angle), py(y) + dx * std::sin(angle), shown);
 }
 
 void CairoCanvas::begin_labels(double size, const char *anchor) {
@@ -168,7 +163,7 @@ void CairoCanvas::begin_labels(double size, const char *anchor) {
 void CairoCanvas::label(double x, double y, std::string_view s) { text(x, y, s, label_size_, label_anchor_); }
 
 void CairoCanvas::rules(const std::vector<draw::Rule> &rules, const draw::Style &style) {
-  flush();
+  flush_lines();
   for (const draw::Rule &r : rules) {
     cairo_move_to(cr_, px(r.vertical ? r.at : r.from), py(r.vertical ? r.from : r.at));
     cairo_line_to(cr_, px(r.vertical ? r.at : r.to), py(r.vertical ? r.to : r.at));
@@ -189,7 +184,6 @@ bool same_style(const draw::Style &a, const draw::Style &b) {
 
 // Lines of one style in a row become one path: the same strokes, one set of operators.
 void CairoCanvas::line(double x1, double y1, double x2, double y2, const draw::Style &style) {
-  flush_text();
   if (lines_waiting_ && !same_style(style, lines_style_)) flush_lines();
   lines_waiting_ = true;
   lines_style_ = style;
@@ -231,7 +225,7 @@ void trace(cairo_t *cr, const std::vector<draw::Point> &pts, std::size_t from, s
 } // namespace
 
 void CairoCanvas::polyline(const std::vector<draw::Point> &points, const draw::Style &style, const char *) {
-  flush();
+  flush_lines();
   for (std::size_t i = 0; i < points.size();) {
     while (i < points.size() && draw::is_gap(points[i])) ++i;
     std::size_t end = i;
@@ -245,7 +239,7 @@ void CairoCanvas::polyline(const std::vector<draw::Point> &points, const draw::S
 }
 
 void CairoCanvas::rect(double x, double y, double w, double h, const draw::Style &style, const char *) {
-  flush();
+  flush_lines();
   if (!(w > 0) || !(h > 0)) return;
   cairo_rectangle(cr_, px(x), py(y), w * scale_, h * scale_);
   if (colour(style.fill)) cairo_fill_preserve(cr_);
@@ -253,7 +247,7 @@ void CairoCanvas::rect(double x, double y, double w, double h, const draw::Style
 }
 
 void CairoCanvas::circle(double cx, double cy, double r, const char *fill) {
-  flush();
+  flush_lines();
   if (!colour(fill) || !(r > 0)) return;
   cairo_new_sub_path(cr_);
   cairo_arc(cr_, px(cx), py(cy), r * scale_, 0, 2 * M_PI);

@@ -24,6 +24,8 @@ public:
   // The glyph of a byte: any byte outside printable ASCII as "?".
   unsigned long glyph(cairo_t *cr, char c) { return load(cr).glyph_[index(c)]; }
   double advance(cairo_t *cr, char c) { return load(cr).advance_[index(c)]; }
+  // Width of `s` at `size`.
+  double width(cairo_t *cr, double size, std::string_view s);
 
 private:
   static std::size_t index(char c) {
@@ -45,10 +47,12 @@ public:
   // The glyphs of `s` from (x, y) along a baseline `angle` radians clockwise from the x axis, in the
   // current source colour; blanks move on without a glyph.
   void add(Face &face, double size, double angle, double x, double y, std::string_view s);
-  // Width of `s` at `size`.
-  double width(Face &face, double size, std::string_view s);
   // Draws what waits.
   void flush();
+  // True when text of this face, size and direction can join the run.
+  bool takes(const Face &face, double size, double angle) const {
+    return glyphs_.empty() || (&face == face_ && size == size_ && angle == angle_);
+  }
 
 private:
   cairo_t *cr_;
@@ -74,7 +78,7 @@ public:
   void begin_labels(double size, const char *anchor) override;
   void label(double x, double y, std::string_view s) override;
   void end_labels() override {}
-  // Draws the text and lines still waiting; the destructor does too.
+  // Draws the lines and text still waiting (the text over everything else); the destructor does too.
   void flush();
   void rules(const std::vector<draw::Rule> &rules, const draw::Style &style) override;
   void line(double x1, double y1, double x2, double y2, const draw::Style &style) override;
@@ -89,13 +93,13 @@ private:
   // Sets the colour; false for "none".
   bool colour(const char *c);
   void stroke(const draw::Style &style);
-  void flush_text();
   void flush_lines();
 
   cairo_t *cr_;
   Face regular_, bold_;
-  GlyphRun run_;
-  bool text_waiting_ = false;
+  // The page's text, a run for each face, size and direction, drawn when the page is complete:
+  // cairo writes a text object with its own matrix and font for every run.
+  std::vector<GlyphRun> runs_;
   // Lines of one style wait to be stroked as one path.
   bool lines_waiting_ = false;
   draw::Style lines_style_;
