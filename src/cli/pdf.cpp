@@ -44,8 +44,9 @@ public:
   Writer(const RunDocument &doc, std::string &out)
       : doc_(doc),
         surface_(cairo_pdf_surface_create_for_stream(append_bytes, &out, kLetterShort, kLetterLong)),
-        cr_(cairo_create(surface_)) {}
+        cr_(cairo_create(surface_)), run_(cr_), canvas_(cr_) {}
   ~Writer() {
+    canvas_.flush();
     cairo_destroy(cr_);
     cairo_surface_finish(surface_);
     cairo_surface_destroy(surface_);
@@ -57,26 +58,24 @@ public:
 private:
   void sheet(bool landscape);
   void end_sheet();
+  // Monospace text from here on at this size; it waits to be drawn with the rest of its run.
   void font(double size, bool bold = false) {
-    cairo_select_font_face(cr_, kMono, CAIRO_FONT_SLANT_NORMAL,
-                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr_, size);
+    size_ = size;
+    face_ = bold ? &mono_bold_ : &mono_;
   }
-  void text(double x, double y, std::string_view s) {
-    cairo_move_to(cr_, x, y);
-    cairo_show_text(cr_, printable(s).c_str());
-  }
+  void text(double x, double y, std::string_view s) { run_.add(*face_, size_, 0, x, y, s); }
   void report_sheet(const PrintedPage &page, std::size_t first, std::size_t count);
   void diagram(const draw::Drawing &page);
   void summary_heading(double &y, const std::vector<std::size_t> &width);
 
-  const std::array<unsigned long, 128> &glyph_index();
-
   const RunDocument &doc_;
-  std::array<unsigned long, 128> glyphs_{};
-  bool glyphs_ready_ = false;
   cairo_surface_t *surface_;
   cairo_t *cr_;
+  Face mono_{kMono, false}, mono_bold_{kMono, true};
+  Face *face_ = &mono_;
+  double size_ = 10;
+  GlyphRun run_;
+  CairoCanvas canvas_;
   double width_ = kLetterShort, height_ = kLetterLong;
   int page_ = 0;
 };
@@ -102,10 +101,14 @@ void Writer::sheet(bool landscape) {
   text(kMargin, y, doc_.title + "   " + doc_.date);
   const std::string n = "page " + std::to_string(page_);
   text(width_ - kMargin - static_cast<double>(n.size()) * 7 * kAdvance, y, n);
+  run_.flush();
   cairo_set_source_rgb(cr_, 0, 0, 0);
 }
 
-void Writer::end_sheet() { cairo_show_page(cr_); }
+void Writer::end_sheet() {
+  run_.flush();
+  cairo_show_page(cr_);
+}
 
 // The verdicts table: each cell wrapped within its column, at most this many characters wide.
 const std::vector<std::size_t> kCaps = {5, 26, 4, 5, 8, 44, 6, 3, 8, 7, 7, 18, 30};
@@ -188,39 +191,20 @@ void Writer::report_sheet(const PrintedPage &page, std::size_t first, std::size_
   sheet(landscape);
   const double size = std::min(8.5, (width_ - 2 * kMargin) / need);
   const double lead = (height_ - 2 * kMargin - 6) / static_cast<double>(kPdfLinesPerSheet);
-  font(size);
   // The whole sheet in one run of glyphs: a monospace font places each character by its column.
-  const std::array<unsigned long, 128> &index = glyph_index();
   std::vector<cairo_glyph_t> glyphs;
   for (std::size_t l = first; l < first + count; ++l) {
     const double y = kMargin + static_cast<double>(l - first + 1) * std::min(lead, size * 1.25);
     for (const std::string &layer : page.lines[l].layers)
-      for (std::size_t c = 0; c < layer.size(); ++c) {
-        const unsigned char u = static_cast<unsigned char>(layer[c]);
-        if (u == ' ') continue;
-        glyphs.push_back(
-            {index[u < 127 && u >= 32 ? u : '?'], kMargin + static_cast<double>(c) * size * kAdvance, y});
-      }
+      for (std::size_t c = 0; c < layer.size(); ++c)
+        if (layer[c] != ' ')
+          glyphs.push_back(
+              {mono_.glyph(cr_, layer[c]), kMargin + static_cast<double>(c) * size * kAdvance, y});
   }
+  cairo_set_font_face(cr_, mono_.face());
+  cairo_set_font_size(cr_, size);
   cairo_show_glyphs(cr_, glyphs.data(), static_cast<int>(glyphs.size()));
   end_sheet();
-}
-
-// The monospace font's glyph of each printable ASCII character, looked up once.
-const std::array<unsigned long, 128> &Writer::glyph_index() {
-  if (glyphs_ready_) return glyphs_;
-  glyphs_ready_ = true;
-  std::string ascii;
-  for (char c = 32; c < 127; ++c) ascii += c;
-  cairo_glyph_t *g = nullptr;
-  int n = 0;
-  if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr_), 0, 0, ascii.c_str(),
-                                       static_cast<int>(ascii.size()), &g, &n, nullptr, nullptr,
-                                       nullptr) == CAIRO_STATUS_SUCCESS &&
-      n == static_cast<int>(ascii.size()))
-    for (int i = 0; i < n; ++i) glyphs_[static_cast<std::size_t>(32 + i)] = g[i].index;
-  cairo_glyph_free(g);
-  return glyphs_;
 }
 
 // The diagram page scaled to fit the sheet above the margin line, centred across it.
@@ -228,13 +212,9 @@ void Writer::diagram(const draw::Drawing &page) {
   sheet(false);
   if (page.width() > 0 && page.height() > 0) {
     const double scale = std::min(width_ / page.width(), (height_ - kMargin) / page.height());
-    cairo_save(cr_);
-    cairo_translate(cr_, (width_ - page.width() * scale) / 2, 0);
-    cairo_scale(cr_, scale, scale);
-    CairoCanvas canvas(cr_);
-    page.replay(canvas);
-    canvas.flush();
-    cairo_restore(cr_);
+    canvas_.place((width_ - page.width() * scale) / 2, scale);
+    page.replay(canvas_);
+    canvas_.flush();
   }
   end_sheet();
 }

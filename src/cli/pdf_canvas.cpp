@@ -21,25 +21,20 @@ int hex(char c) {
 
 } // namespace
 
-CairoCanvas::CairoCanvas(cairo_t *cr)
-    : cr_(cr), regular_{cairo_toy_font_face_create(kSans, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL)},
-      bold_{cairo_toy_font_face_create(kSans, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD)} {}
+Face::Face(const char *family, bool bold)
+    : face_(cairo_toy_font_face_create(family, CAIRO_FONT_SLANT_NORMAL,
+                                       bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL)) {}
 
-CairoCanvas::~CairoCanvas() {
-  flush();
-  cairo_font_face_destroy(regular_.face);
-  cairo_font_face_destroy(bold_.face);
-}
+Face::~Face() { cairo_font_face_destroy(face_); }
 
-CairoCanvas::Face &CairoCanvas::face(bool bold) {
-  Face &f = bold ? bold_ : regular_;
-  if (f.ready) return f;
-  f.ready = true;
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  cairo_set_font_face(cr_, f.face);
-  cairo_set_font_size(cr_, 1);
-  cairo_scaled_font_t *font = cairo_get_scaled_font(cr_);
+Face &Face::load(cairo_t *cr) {
+  if (ready_) return *this;
+  ready_ = true;
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  cairo_set_font_face(cr, face_);
+  cairo_set_font_size(cr, 1);
+  cairo_scaled_font_t *font = cairo_get_scaled_font(cr);
   for (int c = 32; c < 127; ++c) {
     const char one[2] = {static_cast<char>(c), 0};
     cairo_glyph_t *g = nullptr;
@@ -49,22 +44,63 @@ CairoCanvas::Face &CairoCanvas::face(bool bold) {
         n == 1) {
       cairo_text_extents_t e;
       cairo_scaled_font_glyph_extents(font, g, 1, &e);
-      f.glyph[static_cast<std::size_t>(c)] = g[0].index;
-      f.advance[static_cast<std::size_t>(c)] = e.x_advance;
+      glyph_[static_cast<std::size_t>(c)] = g[0].index;
+      advance_[static_cast<std::size_t>(c)] = e.x_advance;
     }
     cairo_glyph_free(g);
   }
-  cairo_restore(cr_);
-  return f;
+  cairo_restore(cr);
+  return *this;
+}
+
+void GlyphRun::add(Face &face, double size, double angle, double x, double y, std::string_view s) {
+  if (&face != face_ || size != size_ || angle != angle_) flush();
+  face_ = &face, size_ = size, angle_ = angle;
+  const double cos = std::cos(angle), sin = std::sin(angle);
+  double along = 0;
+  for (char c : s) {
+    if (c != ' ') glyphs_.push_back({face.glyph(cr_, c), x + along * cos, y + along * sin});
+    along += face.advance(cr_, c) * size;
+  }
+}
+
+double Face::width(cairo_t *cr, double size, std::string_view s) {
+  double w = 0;
+  for (char c : s) w += advance(cr, c) * size;
+  return w;
+}
+
+void GlyphRun::flush() {
+  if (glyphs_.empty()) return;
+  cairo_matrix_t m;
+  cairo_matrix_init_rotate(&m, angle_);
+  cairo_matrix_scale(&m, size_, size_);
+  cairo_set_font_face(cr_, face_->face());
+  cairo_set_font_matrix(cr_, &m);
+  cairo_show_glyphs(cr_, glyphs_.data(), static_cast<int>(glyphs_.size()));
+  glyphs_.clear();
+}
+
+CairoCanvas::CairoCanvas(cairo_t *cr) : cr_(cr), regular_(kSans, false), bold_(kSans, true) {}
+
+CairoCanvas::~CairoCanvas() { flush(); }
+
+void CairoCanvas::place(double left, double scale) {
+  flush();
+  left_ = left;
+  scale_ = scale;
 }
 
 void CairoCanvas::flush() {
-  if (glyphs_.empty()) return;
-  cairo_set_font_face(cr_, run_face_->face);
-  cairo_set_font_size(cr_, run_size_);
+  flush_lines();
   cairo_set_source_rgb(cr_, 0, 0, 0);
-  cairo_show_glyphs(cr_, glyphs_.data(), static_cast<int>(glyphs_.size()));
-  glyphs_.clear();
+  for (GlyphRun &run : runs_) run.flush();
+}
+
+void CairoCanvas::flush_lines() {
+  if (!lines_waiting_) return;
+  lines_waiting_ = false;
+  stroke(lines_style_);
 }
 
 bool CairoCanvas::colour(const char *c) {
@@ -86,11 +122,11 @@ void CairoCanvas::stroke(const draw::Style &style) {
     char *end = nullptr;
     const double v = std::strtod(p, &end);
     if (end == p) break;
-    if (v > 0) dash[n++] = v;
+    if (v > 0) dash[n++] = v * scale_;
     p = end;
   }
   cairo_set_dash(cr_, dash, n, 0);
-  cairo_set_line_width(cr_, style.width);
+  cairo_set_line_width(cr_, style.width * scale_);
   if (colour(style.stroke) && style.width > 0)
     cairo_stroke(cr_);
   else
@@ -103,37 +139,20 @@ void CairoCanvas::text(double x, double y, std::string_view s, double size, cons
   std::string shown;
   for (char c : s) {
     if (c == ' ' && (shown.empty() || shown.back() == ' ')) continue;
-    shown += static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126 ? '?' : c;
+    shown += c;
   }
   if (!shown.empty() && shown.back() == ' ') shown.pop_back();
-  Face &f = face(bold);
-  double width = 0;
-  for (char c : shown) width += f.advance[static_cast<unsigned char>(c)] * size;
+  Face &f = bold ? bold_ : regular_;
+  size *= scale_;
+  const double width = f.width(cr_, size, shown);
   const double dx = std::strcmp(anchor, "end") == 0      ? -width
                     : std::strcmp(anchor, "middle") == 0 ? -width / 2
                                                          : 0;
-  if (rotate != 0) {
-    flush();
-    cairo_save(cr_);
-    cairo_translate(cr_, x, y);
-    cairo_rotate(cr_, rotate * M_PI / 180);
-    cairo_set_font_face(cr_, f.face);
-    cairo_set_font_size(cr_, size);
-    cairo_move_to(cr_, dx, 0);
-    cairo_set_source_rgb(cr_, 0, 0, 0);
-    cairo_show_text(cr_, shown.c_str());
-    cairo_restore(cr_);
-    return;
-  }
-  if (&f != run_face_ || size != run_size_) flush();
-  run_face_ = &f;
-  run_size_ = size;
-  double at = x + dx;
-  for (char c : shown) {
-    const std::size_t u = static_cast<unsigned char>(c);
-    if (c != ' ') glyphs_.push_back({f.glyph[u], at, y});
-    at += f.advance[u] * size;
-  }
+  const double angle = rotate * M_PI / 180;
+  auto run =
+      std::find_if(runs_.begin(), runs_.end(), [&](const GlyphRun &r) { return r.takes(f, size, angle); });
+  if (run == runs_.end()) run = runs_.insert(run, GlyphRun(cr_));
+  run->add(f, size, angle, px(x) + dx * std::cos(angle), py(y) + dx * std::sin(angle), shown);
 }
 
 void CairoCanvas::begin_labels(double size, const char *anchor) {
@@ -144,19 +163,32 @@ void CairoCanvas::begin_labels(double size, const char *anchor) {
 void CairoCanvas::label(double x, double y, std::string_view s) { text(x, y, s, label_size_, label_anchor_); }
 
 void CairoCanvas::rules(const std::vector<draw::Rule> &rules, const draw::Style &style) {
-  flush();
+  flush_lines();
   for (const draw::Rule &r : rules) {
-    cairo_move_to(cr_, r.vertical ? r.at : r.from, r.vertical ? r.from : r.at);
-    cairo_line_to(cr_, r.vertical ? r.at : r.to, r.vertical ? r.to : r.at);
+    cairo_move_to(cr_, px(r.vertical ? r.at : r.from), py(r.vertical ? r.from : r.at));
+    cairo_line_to(cr_, px(r.vertical ? r.at : r.to), py(r.vertical ? r.to : r.at));
   }
   stroke(style);
 }
 
+namespace {
+
+bool same_text(const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); }
+
+bool same_style(const draw::Style &a, const draw::Style &b) {
+  return same_text(a.stroke, b.stroke) && a.width == b.width && same_text(a.dash, b.dash) &&
+         same_text(a.fill, b.fill);
+}
+
+} // namespace
+
+// Lines of one style in a row become one path: the same strokes, one set of operators.
 void CairoCanvas::line(double x1, double y1, double x2, double y2, const draw::Style &style) {
-  flush();
-  cairo_move_to(cr_, x1, y1);
-  cairo_line_to(cr_, x2, y2);
-  stroke(style);
+  if (lines_waiting_ && !same_style(style, lines_style_)) flush_lines();
+  lines_waiting_ = true;
+  lines_style_ = style;
+  cairo_move_to(cr_, px(x1), py(y1));
+  cairo_line_to(cr_, px(x2), py(y2));
 }
 
 namespace {
@@ -172,9 +204,11 @@ double off_segment(const draw::Point &p, const draw::Point &a, const draw::Point
 // Points of a line that a straight run from the last one kept passes within a twentieth of a page
 // unit of (the SVG's own coordinates are rounded to a tenth) are left out: cairo spends most of a
 // diagram page on the points of its curves, and the shears are mostly straight.
-void trace(cairo_t *cr, const std::vector<draw::Point> &pts, std::size_t from, std::size_t to) {
+void trace(cairo_t *cr, const std::vector<draw::Point> &pts, std::size_t from, std::size_t to, double left,
+           double scale) {
   constexpr double kTolerance = 0.05;
-  cairo_move_to(cr, pts[from].x, pts[from].y);
+  const auto to_sheet = [&](const draw::Point &p) { cairo_line_to(cr, left + p.x * scale, p.y * scale); };
+  cairo_move_to(cr, left + pts[from].x * scale, pts[from].y * scale);
   std::size_t kept = from;
   for (std::size_t j = from + 2; j < to; ++j) {
     bool straight = true;
@@ -182,21 +216,21 @@ void trace(cairo_t *cr, const std::vector<draw::Point> &pts, std::size_t from, s
       straight = off_segment(pts[i], pts[kept], pts[j]) <= kTolerance;
     if (!straight) {
       kept = j - 1;
-      cairo_line_to(cr, pts[kept].x, pts[kept].y);
+      to_sheet(pts[kept]);
     }
   }
-  cairo_line_to(cr, pts[to - 1].x, pts[to - 1].y);
+  to_sheet(pts[to - 1]);
 }
 
 } // namespace
 
 void CairoCanvas::polyline(const std::vector<draw::Point> &points, const draw::Style &style, const char *) {
-  flush();
+  flush_lines();
   for (std::size_t i = 0; i < points.size();) {
     while (i < points.size() && draw::is_gap(points[i])) ++i;
     std::size_t end = i;
     while (end < points.size() && !draw::is_gap(points[end])) ++end;
-    if (end - i >= 2) trace(cr_, points, i, end); // a lone point draws nothing
+    if (end - i >= 2) trace(cr_, points, i, end, left_, scale_); // a lone point draws nothing
     i = end;
   }
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
@@ -205,18 +239,18 @@ void CairoCanvas::polyline(const std::vector<draw::Point> &points, const draw::S
 }
 
 void CairoCanvas::rect(double x, double y, double w, double h, const draw::Style &style, const char *) {
-  flush();
+  flush_lines();
   if (!(w > 0) || !(h > 0)) return;
-  cairo_rectangle(cr_, x, y, w, h);
+  cairo_rectangle(cr_, px(x), py(y), w * scale_, h * scale_);
   if (colour(style.fill)) cairo_fill_preserve(cr_);
   stroke(style);
 }
 
 void CairoCanvas::circle(double cx, double cy, double r, const char *fill) {
-  flush();
+  flush_lines();
   if (!colour(fill) || !(r > 0)) return;
   cairo_new_sub_path(cr_);
-  cairo_arc(cr_, cx, cy, r, 0, 2 * M_PI);
+  cairo_arc(cr_, px(cx), py(cy), r * scale_, 0, 2 * M_PI);
   cairo_fill(cr_);
 }
 

@@ -84,11 +84,12 @@ void open_deck(Console con, const std::string &name, Units &units) {
 // Settles whether an existing report may be replaced; false when it may not.
 bool replace_allowed(Console con, const std::optional<FileNames> &names, const std::string &report,
                      Units &units) {
+  if (names && names->overwrite) units.consent = true; // for every file of the run, a new report or not
   if (report == "-" || !exists(report)) return true;
   if (units.deck_name != "-" && same_file(units.deck_name, report))
     throw FatalError("the report " + report + " is the deck " + units.deck_name +
                      " itself: give the report another name");
-  if (names && names->overwrite) return units.consent = true;
+  if (names && names->overwrite) return true;
   if (units.deck_name == "-")
     throw FatalError("the report " + report +
                      " exists and the overwrite question cannot be asked while the deck is read from "

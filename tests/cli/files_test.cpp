@@ -81,6 +81,9 @@ TEST_F(Files, ExportFilesAreReplacedOnlyWithConsent) {
   write_file("csv/S001.csv", "mine");
   EXPECT_EQ(run({"s.deck", "a.out", "--overwrite", "--csv", "csv", "--plot", "svg"}), 0) << err_.str();
   EXPECT_NE(read_file("csv/S001.csv"), "mine");
+  write_file("csv/S001.csv", "mine"); // --overwrite holds with a new report as well
+  EXPECT_EQ(run({"s.deck", "new.out", "--overwrite", "--csv", "csv"}), 0) << err_.str();
+  EXPECT_NE(read_file("csv/S001.csv"), "mine");
   EXPECT_EQ(read_file("csv/notes.csv"), "not the run's");
   expect_nothing_lost();
 }

@@ -69,6 +69,10 @@ std::string check_pdf(const std::string &report, const std::string &pdf_path) {
   }
   const std::string info = command_output("pdfinfo '" + pdf_path + "' | sed -n 's/^Pages: *//p'");
   if (std::stoul("0" + info) != sheets) return "pages " + info + " expected " + std::to_string(sheets);
+  // Everything is drawn as vectors and text: an image would be cairo rasterising what the PDF
+  // cannot say, a page slow to make and blurred to read.
+  const std::string images = command_output("pdfimages -list '" + pdf_path + "' | tail -n +3");
+  if (!images.empty()) return "images in the PDF:\n" + images;
   // Every non-blank record, in order, from the first report page on.
   std::size_t page = verdict_pages, line = 0;
   for (const std::string &record : report_records(report)) {
