@@ -5,9 +5,11 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <streambuf>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -289,10 +291,7 @@ public:
       add(c, line_);
     }
     next_line_ = c.first + c.lines;
-    if (!title_at_.empty()) {
-      warm_text_.assign(c.text, title_at_.front().first);
-      warm_first_ = title_at_.front().second;
-    }
+    prepare_warm_up(c);
   }
 
 private:
@@ -309,7 +308,6 @@ private:
     if (looks_like_title(line)) {
       ++titles_;
       title_at_.emplace_back(c.text.size(), c.first + c.lines);
-      if (static_cast<int>(title_at_.size()) > options_.warm_problems) title_at_.pop_front();
     }
     c.text += line;
     c.text += '\n';
@@ -324,8 +322,48 @@ private:
   bool held_ = false;
   bool continued_ = false; // the line read last is a title record continued on the next
   bool done_ = false;
+  // The warm-up of the next chunk: the last problem of each beam code seen before its last
+  // `warm_problems` problems, in deck order, then those. Design states that only one kind of
+  // problem writes (a girder's sections, a T-beam's bars) are then those the true run has far
+  // more often than after the last problems alone.
+  void prepare_warm_up(const Chunk &c) {
+    const std::size_t n = title_at_.size(),
+                      warm = static_cast<std::size_t>(std::max(0, options_.warm_problems));
+    if (n == 0 || warm == 0) return;
+    const std::size_t tail = n > warm ? n - warm : 0;
+    for (std::size_t i = 0; i < tail; ++i) {
+      // Title records on consecutive lines are most likely one title and its continuations.
+      if (i > 0 && title_at_[i].second == title_at_[i - 1].second + 1) continue;
+      const std::size_t begin = title_at_[i].first, end = title_at_[i + 1].first;
+      const std::string_view problem(c.text.data() + begin, end - begin);
+      std::size_t span = 0; // the first line after the titles (every line ends in '\n')
+      while (span < problem.size() && problem[span] == '*') span = problem.find('\n', span) + 1;
+      if (span + 3 > problem.size()) continue;
+      const std::string code(problem.substr(span + 1, 2));
+      if (kinds_.size() >= kMaxKinds && !kinds_.contains(code)) continue; // a deck of odd codes
+      Kind &k = kinds_[code];
+      k.text.assign(problem);
+      k.line = title_at_[i].second;
+    }
+    std::vector<const Kind *> before;
+    for (const auto &[code, k] : kinds_)
+      if (k.line > 0) before.push_back(&k);
+    std::sort(before.begin(), before.end(), [](const Kind *a, const Kind *b) { return a->line < b->line; });
+    warm_text_.clear();
+    for (const Kind *k : before) warm_text_ += k->text;
+    warm_text_.append(c.text, title_at_[tail].first);
+    warm_first_ = before.empty() ? title_at_[tail].second : before.front()->line;
+  }
+
+  static constexpr std::size_t kMaxKinds = 12; // the beam codes are seven
+  struct Kind {
+    std::string text; // its last problem, from its title to the next
+    long line = 0;    // the line of that title
+  };
+
   int titles_ = 0;
-  std::deque<std::pair<std::size_t, long>> title_at_; // the last titles: offset and line
+  std::vector<std::pair<std::size_t, long>> title_at_; // the titles of the chunk: offset and line
+  std::map<std::string, Kind> kinds_;                  // by beam code (span record, columns 2-3)
   std::string warm_text_;
   long warm_first_ = 0;
 };
@@ -371,7 +409,7 @@ public:
 
 private:
   static bool joins(const Checkpoint *p, long line, const ProblemState &st) {
-    return p->line == line && state_difference(p->st, st).empty();
+    return p->line == line && carried_difference(p->st, st).empty();
   }
   // Hands on what `r` wrote after checkpoint `from`.
   void put(const TextRun &r, const Checkpoint &from) {

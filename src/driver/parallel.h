@@ -1,14 +1,15 @@
 // The problem loop on several threads. The deck is cut into chunks of whole problems as they
 // appear (a title record starts a problem) and each chunk runs on a thread of its own, from the
-// state a warm-up leaves: the last problems of the chunk before, run from the latest state already
-// proved. A chunk's results are used only once that start is proved: when the chunk before has
-// ended, the true state must equal the warm-up state member for member and the true run must stop
-// at the very line where the chunk starts. Otherwise the chunk runs again from the true state, but
-// only until that run stands at one of the checkpoints the chunk's own run kept (its line and
-// state every few problems) with an equal state: from there the two runs are the same, and the
-// rest of the chunk's results are used. The report, the results handed to Run::results_printed,
-// their order and a fatal diagnostic are therefore those of the single-threaded loop. At most
-// `jobs` + 1 chunks are held at once, and their buffers are reused from chunk to chunk.
+// state a warm-up leaves: the last problem of each beam code seen before, then the last problems of
+// the chunk before, run from the latest state already proved. A chunk's results are used only once that start
+// is proved: when the chunk before has ended, the true state must equal the warm-up state member for member
+// (but for the members every problem writes before reading, see carried_difference) and the true run must
+// stop at the very line where the chunk starts. Otherwise the chunk runs again from the true state, but only
+// until that run stands at one of the checkpoints the chunk's own run kept (its line and state every few
+// problems) with an equal state: from there the two runs are the same, and the rest of the chunk's results
+// are used. The report, the results handed to Run::results_printed, their order and a fatal diagnostic are
+// therefore those of the single-threaded loop. At most `jobs` + 1 chunks are held at once, and their buffers
+// are reused from chunk to chunk.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +21,7 @@ namespace ss {
 struct ParallelOptions {
   int jobs = 2;                           // threads running chunks; 1 or less: run_problems
   int chunk_problems = 384;               // titles a chunk holds
-  int warm_problems = 16;                 // titles of the chunk before that its warm-up runs
+  int warm_problems = 4;                  // titles of the chunk before that its warm-up runs
   int checkpoint_every = 8;               // problems between two checkpoints of a chunk's run
   std::size_t chunk_bytes = 128 * 1024;   // deck text that closes a chunk at the next title
   std::size_t max_chunk_bytes = 1u << 20; // deck text that closes a chunk wherever it stands
