@@ -340,7 +340,8 @@ private:
       while (span < problem.size() && problem[span] == '*') span = problem.find('\n', span) + 1;
       if (span + 3 > problem.size()) continue;
       const std::string code(problem.substr(span + 1, 2));
-      if (kinds_.size() >= kMaxKinds && !kinds_.contains(code)) continue; // a deck of odd codes
+      if (problem.size() > kMaxKindText || (kinds_.size() >= kMaxKinds && !kinds_.contains(code)))
+        continue; // a deck of odd codes or long problems
       Kind &k = kinds_[code];
       k.text.assign(problem);
       k.line = title_at_[i].second;
@@ -355,7 +356,8 @@ private:
     warm_first_ = before.empty() ? title_at_[tail].second : before.front()->line;
   }
 
-  static constexpr std::size_t kMaxKinds = 12; // the beam codes are seven
+  static constexpr std::size_t kMaxKinds = 12;           // the beam codes are seven
+  static constexpr std::size_t kMaxKindText = 16 * 1024; // a problem is a few hundred bytes
   struct Kind {
     std::string text; // its last problem, from its title to the next
     long line = 0;    // the line of that title
