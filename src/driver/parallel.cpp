@@ -274,6 +274,7 @@ public:
     c.first = next_line_;
     c.warm_text.assign(warm_text_);
     c.warm_first = warm_first_;
+    if (!last_half_.empty()) return take_last_half(c);
     titles_ = 0;
     title_at_.clear();
     if (held_) add(c, line_);
@@ -290,11 +291,37 @@ public:
       }
       add(c, line_);
     }
+    if (c.deck_end) split_last(c);
     next_line_ = c.first + c.lines;
     prepare_warm_up(c);
   }
 
 private:
+  // The deck's last chunk is cut in two at a title near its middle, so that the threads run out
+  // of work at about the same time.
+  void split_last(Chunk &c) {
+    std::size_t i = title_at_.size() / 2;
+    while (i > 0 && i < title_at_.size() && title_at_[i].second == title_at_[i - 1].second + 1) ++i;
+    if (title_at_.size() < 8 || i >= title_at_.size()) return;
+    last_half_.assign(c.text, title_at_[i].first);
+    last_error_ = std::move(c.read_error);
+    c.read_error.clear();
+    c.text.resize(title_at_[i].first);
+    c.lines = title_at_[i].second - c.first;
+    c.deck_end = false;
+    title_at_.resize(i);
+    done_ = false;
+  }
+  void take_last_half(Chunk &c) {
+    c.text.swap(last_half_);
+    last_half_.clear();
+    c.lines = static_cast<long>(std::count(c.text.begin(), c.text.end(), '\n'));
+    c.deck_end = true;
+    c.read_error = std::move(last_error_);
+    next_line_ = c.first + c.lines;
+    done_ = true;
+  }
+
   bool read(Chunk &c) {
     try {
       if (read_kept_line(in_, line_, name_, c.first + c.lines)) return true;
@@ -368,6 +395,8 @@ private:
   std::map<std::string, Kind> kinds_;                  // by beam code (span record, columns 2-3)
   std::string warm_text_;
   long warm_first_ = 0;
+  std::string last_half_;  // the second half of the deck's last chunk, still to come
+  std::string last_error_; // the deck could not be read past it
 };
 
 // The single-threaded run as far as it has been proved: its state in run.st, the line it goes on
