@@ -1,16 +1,24 @@
 #include "driver/parallel.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <streambuf>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "state/fatal.h"
 #include "state/state_compare.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace ss {
 
@@ -30,9 +38,10 @@ enum class ChunkEnd {
   kOverrun, // a problem needed lines past the text: it and what follows belong to the next run
   kDeckEnd, // the deck ended
   kFatal,   // a fatal diagnostic
+  kJoined,  // stopped between two problems where the caller asked
 };
 
-// The output of running some deck text from a state.
+// The output of running some deck text from a state. Cleared for reuse, it keeps its buffers.
 struct TextRun {
   Report out;                           // report bytes, held in memory
   std::vector<ProblemState> results;    // the states handed to results_printed, in order
@@ -40,6 +49,17 @@ struct TextRun {
   ChunkEnd end = ChunkEnd::kClean;
   long end_line = 0; // the line the next problem starts at
   std::string fatal; // the diagnostic of kFatal
+  long problems = 0; // problems begun (an undone one included)
+
+  void clear() {
+    out.clear();
+    results.clear();
+    outcomes.clear();
+    end = ChunkEnd::kClean;
+    end_line = 0;
+    fatal.clear();
+    problems = 0;
+  }
 };
 
 // The deck text of a run and what it ends with.
@@ -55,12 +75,17 @@ struct Context {
   const RunStamp &stamp;
   const std::string &deck_name;
   bool exporting;
+  int checkpoint_every;
 };
 
+// Called between two problems, with the state and the run so far (r.end_line is the line the
+// next problem starts at); true stops the run there.
+using Between = std::function<bool(const ProblemState &, TextRun &)>;
+
 // Runs whole problems of `text` from `st` until the text runs out between two problems, a
-// problem runs past it (that problem is undone: state, report and results), the deck ends or a
-// fatal diagnostic.
-void run_text(const Context &cx, const Text &text, ProblemState &st, TextRun &r) {
+// problem runs past it (that problem is undone: state, report and results), the deck ends, a
+// fatal diagnostic or `between` stops it.
+void run_text(const Context &cx, const Text &text, ProblemState &st, TextRun &r, const Between &between) {
   TextBuf buf(text.lines);
   std::istream in(&buf);
   DeckReader deck(in, cx.deck_name, text.first);
@@ -68,9 +93,13 @@ void run_text(const Context &cx, const Text &text, ProblemState &st, TextRun &r)
   if (cx.exporting) run.results_printed = [&r](const ProblemState &s) { r.results.push_back(s); };
   run.problem_ended = [&r](const ProblemOutcome &o) { r.outcomes.push_back(o); };
   auto saved = std::make_unique<ProblemState>();
-  for (;;) {
+  for (;; ++r.problems) {
     r.end_line = deck.next_line();
     if (!text.deck_end && deck.at_end()) return;
+    if (between && between(st, r)) {
+      r.end = ChunkEnd::kJoined;
+      return;
+    }
     *saved = st;
     const std::size_t bytes = r.out.buffered().size(), results = r.results.size(),
                       outcomes = r.outcomes.size();
@@ -96,35 +125,71 @@ void run_text(const Context &cx, const Text &text, ProblemState &st, TextRun &r)
   }
 }
 
+// A point between two problems of a chunk's run, kept so that a run again from the true state
+// can join it: from a line where both runs stand with equal states, they go on alike.
+struct Checkpoint {
+  long line = 0;         // the line the next problem starts at
+  std::size_t bytes = 0; // report bytes written before it
+  std::size_t results = 0, outcomes = 0;
+  ProblemState st;
+};
+
 struct Chunk {
   long first = 1;         // the number of its first line
   long lines = 0;         // lines held
   std::string text;       // the lines, each ending in '\n'
   bool deck_end = false;  // the deck ends with it
   std::string read_error; // the deck could not be read past it
-  std::string warm_text;  // the chunk before from its last title line on
+  std::string warm_text;  // the chunk before from one of its last titles on
   long warm_first = 0;
 
   // Filled by the thread that runs it.
-  std::unique_ptr<ProblemState> start = std::make_unique<ProblemState>(); // after the warm-up
   std::unique_ptr<ProblemState> end = std::make_unique<ProblemState>();
+  TextRun warm; // the warm-up's output, thrown away
   TextRun run;
+  std::vector<std::unique_ptr<Checkpoint>> checkpoints; // the first `kept` are this run's, in order
+  std::size_t kept = 0;
   std::exception_ptr error;
   bool done = false;
+
+  // Empties the chunk for the next text, keeping its buffers.
+  void clear() {
+    lines = 0;
+    text.clear();
+    deck_end = false;
+    read_error.clear();
+    warm_text.clear();
+    warm_first = 0;
+    warm.clear();
+    run.clear();
+    kept = 0;
+    error = nullptr;
+    done = false;
+  }
+  void keep(const ProblemState &st, const TextRun &r) {
+    if (kept == checkpoints.size()) checkpoints.push_back(std::make_unique<Checkpoint>());
+    Checkpoint &p = *checkpoints[kept++];
+    p = {r.end_line, r.out.buffered().size(), r.results.size(), r.outcomes.size(), st};
+  }
 };
 
 // Runs a chunk from the state its warm-up leaves, the warm-up starting from the latest proved
-// state (any start will do: only the comparison proves anything).
+// state (any start will do: only the comparison proves anything), keeping a checkpoint at its
+// start and every `checkpoint_every` problems.
 void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   ProblemState &st = *c.end;
   st = latest;
   if (!c.warm_text.empty()) {
-    TextRun warm;
     const std::string none;
-    run_text(cx, {c.warm_text, c.warm_first, false, none}, st, warm);
+    Context warm = cx;
+    warm.exporting = false; // its results are thrown away
+    run_text(warm, {c.warm_text, c.warm_first, false, none}, st, c.warm, nullptr);
   }
-  *c.start = st;
-  run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run);
+  const Between keep = [&c, &cx](const ProblemState &s, TextRun &r) {
+    if (r.problems % cx.checkpoint_every == 0) c.keep(s, r);
+    return false;
+  };
+  run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
 // Threads taking chunks in deck order.
@@ -203,36 +268,60 @@ public:
       : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()) {}
   bool done() const { return done_; }
 
-  std::unique_ptr<Chunk> next() {
-    auto c = std::make_unique<Chunk>();
-    c->first = next_line_;
-    c->warm_text = std::move(warm_text_);
-    c->warm_first = warm_first_;
+  // Fills `c` (emptied first) with the next chunk of the deck.
+  void next(Chunk &c) {
+    c.clear();
+    c.first = next_line_;
+    c.warm_text.assign(warm_text_);
+    c.warm_first = warm_first_;
+    if (!last_half_.empty()) return take_last_half(c);
     titles_ = 0;
     title_at_.clear();
-    if (held_) add(*c, line_);
+    if (held_) add(c, line_);
     held_ = false;
-    while (read(*c)) {
+    while (read(c)) {
       // A title record after one continued ("CONT" in columns 65-68) is most likely its
       // continuation: no place to cut (a wrong guess only costs a run again).
       const bool title = looks_like_title(line_) && !continued_;
       continued_ = looks_like_title(line_) && line_.size() >= 68 && line_.compare(64, 4, "CONT") == 0;
-      if ((title && (titles_ >= options_.chunk_problems || c->text.size() >= options_.chunk_bytes)) ||
-          c->text.size() >= options_.max_chunk_bytes) {
+      if ((title && (titles_ >= options_.chunk_problems || c.text.size() >= options_.chunk_bytes)) ||
+          c.text.size() >= options_.max_chunk_bytes) {
         held_ = true;
         break;
       }
-      add(*c, line_);
+      add(c, line_);
     }
-    next_line_ = c->first + c->lines;
-    if (!title_at_.empty()) {
-      warm_text_ = c->text.substr(title_at_.front().first);
-      warm_first_ = title_at_.front().second;
-    }
-    return c;
+    if (c.deck_end) split_last(c);
+    next_line_ = c.first + c.lines;
+    prepare_warm_up(c);
   }
 
 private:
+  // The deck's last chunk is cut in two at a title near its middle, so that the threads run out
+  // of work at about the same time.
+  void split_last(Chunk &c) {
+    std::size_t i = title_at_.size() / 2;
+    while (i > 0 && i < title_at_.size() && title_at_[i].second == title_at_[i - 1].second + 1) ++i;
+    if (title_at_.size() < 8 || i >= title_at_.size()) return;
+    last_half_.assign(c.text, title_at_[i].first);
+    last_error_ = std::move(c.read_error);
+    c.read_error.clear();
+    c.text.resize(title_at_[i].first);
+    c.lines = title_at_[i].second - c.first;
+    c.deck_end = false;
+    title_at_.resize(i);
+    done_ = false;
+  }
+  void take_last_half(Chunk &c) {
+    c.text.swap(last_half_);
+    last_half_.clear();
+    c.lines = static_cast<long>(std::count(c.text.begin(), c.text.end(), '\n'));
+    c.deck_end = true;
+    c.read_error = std::move(last_error_);
+    next_line_ = c.first + c.lines;
+    done_ = true;
+  }
+
   bool read(Chunk &c) {
     try {
       if (read_kept_line(in_, line_, name_, c.first + c.lines)) return true;
@@ -246,7 +335,6 @@ private:
     if (looks_like_title(line)) {
       ++titles_;
       title_at_.emplace_back(c.text.size(), c.first + c.lines);
-      if (static_cast<int>(title_at_.size()) > options_.warm_problems) title_at_.pop_front();
     }
     c.text += line;
     c.text += '\n';
@@ -261,10 +349,54 @@ private:
   bool held_ = false;
   bool continued_ = false; // the line read last is a title record continued on the next
   bool done_ = false;
+  // The warm-up of the next chunk: the last problem of each beam code seen before its last
+  // `warm_problems` problems, in deck order, then those. Design states that only one kind of
+  // problem writes (a girder's sections, a T-beam's bars) are then those the true run has far
+  // more often than after the last problems alone.
+  void prepare_warm_up(const Chunk &c) {
+    const std::size_t n = title_at_.size(),
+                      warm = static_cast<std::size_t>(std::max(0, options_.warm_problems));
+    if (n == 0 || warm == 0) return;
+    const std::size_t tail = n > warm ? n - warm : 0;
+    for (std::size_t i = 0; i < tail; ++i) {
+      // Title records on consecutive lines are most likely one title and its continuations.
+      if (i > 0 && title_at_[i].second == title_at_[i - 1].second + 1) continue;
+      const std::size_t begin = title_at_[i].first, end = title_at_[i + 1].first;
+      const std::string_view problem(c.text.data() + begin, end - begin);
+      std::size_t span = 0; // the first line after the titles (every line ends in '\n')
+      while (span < problem.size() && problem[span] == '*') span = problem.find('\n', span) + 1;
+      if (span + 3 > problem.size()) continue;
+      const std::string code(problem.substr(span + 1, 2));
+      if (problem.size() > kMaxKindText || (kinds_.size() >= kMaxKinds && !kinds_.contains(code)))
+        continue; // a deck of odd codes or long problems
+      Kind &k = kinds_[code];
+      k.text.assign(problem);
+      k.line = title_at_[i].second;
+    }
+    std::vector<const Kind *> before;
+    for (const auto &[code, k] : kinds_)
+      if (k.line > 0) before.push_back(&k);
+    std::sort(before.begin(), before.end(), [](const Kind *a, const Kind *b) { return a->line < b->line; });
+    warm_text_.clear();
+    for (const Kind *k : before) warm_text_ += k->text;
+    warm_text_.append(c.text, title_at_[tail].first);
+    warm_first_ = before.empty() ? title_at_[tail].second : before.front()->line;
+  }
+
+  static constexpr std::size_t kMaxKinds = 12;           // the beam codes are seven
+  static constexpr std::size_t kMaxKindText = 16 * 1024; // a problem is a few hundred bytes
+  struct Kind {
+    std::string text; // its last problem, from its title to the next
+    long line = 0;    // the line of that title
+  };
+
   int titles_ = 0;
-  std::deque<std::pair<std::size_t, long>> title_at_; // the last titles: offset and line
+  std::vector<std::pair<std::size_t, long>> title_at_; // the titles of the chunk: offset and line
+  std::map<std::string, Kind> kinds_;                  // by beam code (span record, columns 2-3)
   std::string warm_text_;
   long warm_first_ = 0;
+  std::string last_half_;  // the second half of the deck's last chunk, still to come
+  std::string last_error_; // the deck could not be read past it
 };
 
 // The single-threaded run as far as it has been proved: its state in run.st, the line it goes on
@@ -274,34 +406,57 @@ public:
   Truth(Run &run, const Context &cx) : run_(run), cx_(cx), line_(run.deck.next_line()) {}
 
   // Takes the chunk's results when its start is proved, else runs its text again from the true
-  // state. False once the run has ended; throws FatalError for a fatal diagnostic.
+  // state until that run joins the chunk's at a checkpoint or ends. False once the run has ended;
+  // throws FatalError for a fatal diagnostic.
   bool take(Chunk &c, ParallelCounts &counts) {
     if (c.error) std::rethrow_exception(c.error);
     ++counts.chunks;
-    if (pending_.empty() && line_ == c.first && state_difference(run_.st, *c.start).empty()) {
+    if (pending_.empty() && c.kept > 0 && joins(c.checkpoints[0].get(), line_, run_.st)) {
       run_.st = *c.end;
-      return use(c.run, c.text, c.first);
+      put(c.run, *c.checkpoints[0]);
+      return went_on(c.run, c.text, c.first);
     }
     ++counts.reruns;
-    std::string text = std::move(pending_);
-    text += c.text;
-    TextRun again;
-    run_text(cx_, {text, line_, c.deck_end, c.read_error}, run_.st, again);
-    return use(again, text, line_);
+    text_.assign(pending_);
+    text_ += c.text;
+    again_.clear();
+    std::size_t next = 0;
+    const Checkpoint *joined = nullptr;
+    const Between meet = [&](const ProblemState &s, TextRun &r) {
+      while (next < c.kept && c.checkpoints[next]->line < r.end_line) ++next;
+      if (next < c.kept && joins(c.checkpoints[next].get(), r.end_line, s))
+        joined = c.checkpoints[next].get();
+      return joined != nullptr;
+    };
+    run_text(cx_, {text_, line_, c.deck_end, c.read_error}, run_.st, again_, meet);
+    counts.problems_rerun += again_.problems;
+    put(again_, Checkpoint{});
+    if (!joined) return went_on(again_, text_, line_);
+    ++counts.joined;
+    run_.st = *c.end;
+    put(c.run, *joined);
+    return went_on(c.run, c.text, c.first);
   }
 
 private:
-  bool use(const TextRun &r, const std::string &text, long first) {
-    run_.out.put_bytes(r.out.buffered());
+  static bool joins(const Checkpoint *p, long line, const ProblemState &st) {
+    return p->line == line && carried_difference(p->st, st).empty();
+  }
+  // Hands on what `r` wrote after checkpoint `from`.
+  void put(const TextRun &r, const Checkpoint &from) {
+    run_.out.put_bytes(r.out.buffered().substr(from.bytes));
     if (run_.results_printed)
-      for (const ProblemState &s : r.results) run_.results_printed(s);
+      for (std::size_t i = from.results; i < r.results.size(); ++i) run_.results_printed(r.results[i]);
     if (run_.problem_ended)
-      for (const ProblemOutcome &o : r.outcomes) run_.problem_ended(o);
+      for (std::size_t i = from.outcomes; i < r.outcomes.size(); ++i) run_.problem_ended(r.outcomes[i]);
+  }
+  // Where the run goes on after `r`, which ran `text` from line `first`.
+  bool went_on(const TextRun &r, const std::string &text, long first) {
     if (r.end == ChunkEnd::kFatal) throw FatalError(r.fatal);
     if (r.end == ChunkEnd::kDeckEnd) return false;
     std::size_t at = 0;
     for (long n = first; n < r.end_line; ++n) at = text.find('\n', at) + 1;
-    pending_ = text.substr(at);
+    pending_.assign(text, at);
     line_ = r.end_line;
     return true;
   }
@@ -309,7 +464,9 @@ private:
   Run &run_;
   const Context &cx_;
   long line_;
-  std::string pending_;
+  std::string pending_; // lines from line_ on that the last chunk held but did not use
+  std::string text_;    // the text run again
+  TextRun again_;
 };
 
 } // namespace
@@ -320,22 +477,37 @@ ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, c
     run_problems(run, routines, stamp);
     return {};
   }
-  const Context cx{routines, stamp, run.deck.name(), static_cast<bool>(run.results_printed)};
-  const std::size_t in_flight = static_cast<std::size_t>(options.jobs);
+#if defined(__GLIBC__)
+  // A chunk's buffers, of a megabyte or so, get pages of their own that go back to the system
+  // when freed; glibc would otherwise raise this threshold as they are freed and keep such
+  // blocks in each thread's arena.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+  const Context cx{routines, stamp, run.deck.name(), static_cast<bool>(run.results_printed),
+                   std::max(1, options.checkpoint_every)};
+  // One chunk more than threads: a thread goes on to the next chunk while the one before is taken.
+  const std::size_t in_flight = static_cast<std::size_t>(options.jobs) + 1;
   ParallelCounts counts;
   Truth truth(run, cx);
   Cutter cutter(run.deck, options);
-  std::deque<std::unique_ptr<Chunk>> chunks; // declared before the pool: the threads end first
+  // Declared before the pool: the threads end first. Chunks are reused, with their buffers.
+  std::vector<std::unique_ptr<Chunk>> slots;
+  std::vector<Chunk *> spare;
+  std::deque<Chunk *> chunks;
   Pool pool(cx, options.jobs);
   pool.publish(run.st);
   for (;;) {
     while (chunks.size() < in_flight && !cutter.done()) {
-      chunks.push_back(cutter.next());
+      if (spare.empty()) spare.push_back(slots.emplace_back(std::make_unique<Chunk>()).get());
+      chunks.push_back(spare.back());
+      spare.pop_back();
+      cutter.next(*chunks.back());
       pool.add(*chunks.back());
     }
     if (chunks.empty()) return counts;
     pool.wait(*chunks.front());
     if (!truth.take(*chunks.front(), counts)) return counts;
+    spare.push_back(chunks.front());
     chunks.pop_front();
     pool.publish(run.st);
   }

@@ -1,11 +1,15 @@
 // The problem loop on several threads. The deck is cut into chunks of whole problems as they
 // appear (a title record starts a problem) and each chunk runs on a thread of its own, from the
-// state a warm-up leaves: the last problems of the chunk before, run from the latest state already
-// proved. A chunk's results are used only once that start is proved: when the chunk before has
-// ended, the true state must equal the warm-up state member for member and the true run must stop
-// at the very line where the chunk starts. Otherwise the chunk runs again from the true state. The
-// report, the results handed to Run::results_printed, their order and a fatal diagnostic are
-// therefore those of the single-threaded loop. At most `jobs` chunks are held at once.
+// state a warm-up leaves: the last problem of each beam code seen before, then the last problems of
+// the chunk before, run from the latest state already proved. A chunk's results are used only once that start
+// is proved: when the chunk before has ended, the true state must equal the warm-up state member for member
+// (but for the members every problem writes before reading, see carried_difference) and the true run must
+// stop at the very line where the chunk starts. Otherwise the chunk runs again from the true state, but only
+// until that run stands at one of the checkpoints the chunk's own run kept (its line and state every few
+// problems) with an equal state: from there the two runs are the same, and the rest of the chunk's results
+// are used. The report, the results handed to Run::results_printed, their order and a fatal diagnostic are
+// therefore those of the single-threaded loop. At most `jobs` + 1 chunks are held at once, and their buffers
+// are reused from chunk to chunk.
 #pragma once
 
 #include <cstddef>
@@ -16,16 +20,19 @@ namespace ss {
 
 struct ParallelOptions {
   int jobs = 2;                           // threads running chunks; 1 or less: run_problems
-  int chunk_problems = 256;               // titles a chunk holds
-  int warm_problems = 40;                 // titles of the chunk before that its warm-up runs
-  std::size_t chunk_bytes = 64 * 1024;    // deck text that closes a chunk at the next title
+  int chunk_problems = 384;               // titles a chunk holds
+  int warm_problems = 4;                  // titles of the chunk before that its warm-up runs
+  int checkpoint_every = 8;               // problems between two checkpoints of a chunk's run
+  std::size_t chunk_bytes = 128 * 1024;   // deck text that closes a chunk at the next title
   std::size_t max_chunk_bytes = 1u << 20; // deck text that closes a chunk wherever it stands
 };
 
 // What the run did, for the tests and the benchmark.
 struct ParallelCounts {
-  long chunks = 0; // chunks run
-  long reruns = 0; // chunks whose start was not proved and that ran again from the true state
+  long chunks = 0;         // chunks run
+  long reruns = 0;         // chunks whose start was not proved and that ran again from the true state
+  long joined = 0;         // of those, runs again that met the chunk's own run at a checkpoint
+  long problems_rerun = 0; // problems those runs again began before they met it or ended
 };
 
 // Runs every problem of run.deck as run_problems does; throws FatalError as it does, after the

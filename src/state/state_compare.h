@@ -13,4 +13,8 @@ namespace ss {
 // The path of the first member whose bits differ ("rolled.steel[2].inertia"), empty when none.
 std::string state_difference(const ProblemState &a, const ProblemState &b);
 
+// The same between two problems, over what the next problem can read before writing it: every
+// member but those that each problem writes before it reads them (listed in the definition).
+std::string carried_difference(const ProblemState &a, const ProblemState &b);
+
 } // namespace ss

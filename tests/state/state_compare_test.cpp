@@ -19,13 +19,17 @@ TEST(StateCompare, EveryByteOfEveryMemberCounts) {
   EXPECT_EQ(state_difference(*a, *b), "");
   // Bytes no member covers: the padding after GirderState's two bools (3 bytes each).
   constexpr int kPadding = 6;
-  int unseen = 0;
+  // Between problems, the concentrated loads too: each problem writes those it reads.
+  constexpr int kRewritten = static_cast<int>(sizeof a->load_x + sizeof a->load_p);
+  int unseen = 0, uncarried = 0;
   for (std::size_t i = 0; i < sizeof(ProblemState); ++i) {
     std::memcpy(b.get(), a.get(), sizeof(ProblemState));
     reinterpret_cast<unsigned char *>(b.get())[i] ^= 0x40u;
     if (state_difference(*a, *b).empty()) ++unseen;
+    if (carried_difference(*a, *b).empty()) ++uncarried;
   }
   EXPECT_EQ(unseen, kPadding) << "a member of the problem state is missing from the comparison";
+  EXPECT_EQ(uncarried, kPadding + kRewritten) << "the comparison between problems leaves out another member";
 }
 
 TEST(StateCompare, NamesTheFirstDifferenceAndComparesBits) {
