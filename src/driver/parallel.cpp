@@ -192,73 +192,6 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
-// Threads taking chunks in deck order.
-class Pool {
-public:
-  Pool(const Context &cx, int threads) : cx_(cx) {
-    for (int i = 0; i < threads; ++i) threads_.emplace_back([this] { work(); });
-  }
-  ~Pool() {
-    {
-      std::lock_guard lock(mutex_);
-      stop_ = true;
-    }
-    queued_.notify_all();
-    for (std::thread &t : threads_) t.join();
-  }
-  void add(Chunk &c) {
-    {
-      std::lock_guard lock(mutex_);
-      queue_.push_back(&c);
-    }
-    queued_.notify_one();
-  }
-  // The state proved last, where the next warm-ups start.
-  void publish(const ProblemState &st) {
-    auto copy = std::make_shared<const ProblemState>(st);
-    std::lock_guard lock(mutex_);
-    latest_ = std::move(copy);
-  }
-  void wait(Chunk &c) {
-    std::unique_lock lock(mutex_);
-    finished_.wait(lock, [&] { return c.done; });
-  }
-
-private:
-  void work() {
-    for (;;) {
-      Chunk *c = nullptr;
-      std::shared_ptr<const ProblemState> latest;
-      {
-        std::unique_lock lock(mutex_);
-        queued_.wait(lock, [&] { return stop_ || !queue_.empty(); });
-        if (stop_) return;
-        c = queue_.front();
-        queue_.pop_front();
-        latest = latest_;
-      }
-      try {
-        speculate(cx_, *c, *latest);
-      } catch (...) {
-        c->error = std::current_exception();
-      }
-      {
-        std::lock_guard lock(mutex_);
-        c->done = true;
-      }
-      finished_.notify_all();
-    }
-  }
-
-  const Context &cx_;
-  std::mutex mutex_;
-  std::condition_variable queued_, finished_;
-  std::deque<Chunk *> queue_;
-  std::shared_ptr<const ProblemState> latest_ = std::make_shared<const ProblemState>();
-  bool stop_ = false;
-  std::vector<std::thread> threads_;
-};
-
 bool looks_like_title(const std::string &line) { return !line.empty() && line[0] == '*'; }
 
 // Cuts the deck into chunks as it is read, holding one line ahead.
@@ -469,6 +402,115 @@ private:
   TextRun again_;
 };
 
+// The threads and the chunks in flight. Each thread cuts the next chunk of the deck and runs it;
+// the thread that finishes the chunk first in deck order takes it, and every finished chunk after
+// it, in order (one thread takes at a time). No thread waits on another to write the report: a
+// thread waits only while every chunk held is in flight. At most `jobs` + 1 chunks are held, and
+// their buffers are reused from chunk to chunk.
+class Scheduler {
+public:
+  Scheduler(const Context &cx, Run &run, const ParallelOptions &options)
+      : cx_(cx), run_(run), truth_(run, cx), cutter_(run.deck, options),
+        held_(static_cast<std::size_t>(options.jobs) + 1),
+        latest_(std::make_shared<const ProblemState>(run.st)) {}
+
+  // Runs the deck on `jobs` threads, this one included; throws what the run threw.
+  ParallelCounts run(int jobs) {
+    {
+      std::vector<std::jthread> threads;
+      for (int i = 1; i < jobs; ++i) threads.emplace_back([this] { work(); });
+      work();
+    }
+    if (error_) std::rethrow_exception(error_);
+    return counts_;
+  }
+
+private:
+  void work() {
+    try {
+      while (Chunk *c = next()) {
+        std::shared_ptr<const ProblemState> latest;
+        {
+          std::lock_guard lock(mutex_);
+          latest = latest_;
+        }
+        try {
+          speculate(cx_, *c, *latest);
+        } catch (...) {
+          c->error = std::current_exception();
+        }
+        finished(*c);
+      }
+    } catch (...) {
+      std::lock_guard lock(mutex_);
+      if (!error_) error_ = std::current_exception();
+      ended_ = true;
+      changed_.notify_all();
+    }
+  }
+
+  // The next chunk of the deck, cut into a free slot; null when there is none to run.
+  Chunk *next() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return ended_ || cutter_.done() || order_.size() < held_; });
+    if (ended_ || cutter_.done()) return nullptr;
+    if (spare_.empty()) spare_.push_back(slots_.emplace_back(std::make_unique<Chunk>()).get());
+    Chunk *c = spare_.back();
+    spare_.pop_back();
+    cutter_.next(*c);
+    order_.push_back(c);
+    return c;
+  }
+
+  // Marks `c` done; when the chunk first in deck order is done, takes it and the done chunks
+  // after it, unless another thread is taking them already.
+  void finished(Chunk &c) {
+    std::unique_lock lock(mutex_);
+    c.done = true;
+    if (taking_) return;
+    taking_ = true;
+    while (!ended_ && !order_.empty() && order_.front()->done) {
+      Chunk *head = order_.front();
+      lock.unlock();
+      const bool goes_on = take(*head);
+      auto latest = std::make_shared<const ProblemState>(run_.st);
+      lock.lock();
+      latest_ = std::move(latest);
+      order_.pop_front();
+      spare_.push_back(head);
+      ended_ = !goes_on;
+      changed_.notify_all();
+    }
+    taking_ = false;
+  }
+
+  bool take(Chunk &c) {
+    try {
+      return truth_.take(c, counts_);
+    } catch (...) {
+      std::lock_guard lock(mutex_);
+      taking_ = false;
+      throw;
+    }
+  }
+
+  const Context &cx_;
+  Run &run_;
+  Truth truth_;   // used by the taking thread alone
+  Cutter cutter_; // used under the mutex
+  const std::size_t held_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::unique_ptr<Chunk>> slots_;
+  std::vector<Chunk *> spare_;
+  std::deque<Chunk *> order_;                  // chunks cut, in deck order, not yet taken
+  std::shared_ptr<const ProblemState> latest_; // the state proved last, where warm-ups start
+  bool taking_ = false;
+  bool ended_ = false;
+  std::exception_ptr error_;
+  ParallelCounts counts_;
+};
+
 } // namespace
 
 ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, const RunStamp &stamp,
@@ -485,32 +527,8 @@ ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, c
 #endif
   const Context cx{routines, stamp, run.deck.name(), static_cast<bool>(run.results_printed),
                    std::max(1, options.checkpoint_every)};
-  // One chunk more than threads: a thread goes on to the next chunk while the one before is taken.
-  const std::size_t in_flight = static_cast<std::size_t>(options.jobs) + 1;
-  ParallelCounts counts;
-  Truth truth(run, cx);
-  Cutter cutter(run.deck, options);
-  // Declared before the pool: the threads end first. Chunks are reused, with their buffers.
-  std::vector<std::unique_ptr<Chunk>> slots;
-  std::vector<Chunk *> spare;
-  std::deque<Chunk *> chunks;
-  Pool pool(cx, options.jobs);
-  pool.publish(run.st);
-  for (;;) {
-    while (chunks.size() < in_flight && !cutter.done()) {
-      if (spare.empty()) spare.push_back(slots.emplace_back(std::make_unique<Chunk>()).get());
-      chunks.push_back(spare.back());
-      spare.pop_back();
-      cutter.next(*chunks.back());
-      pool.add(*chunks.back());
-    }
-    if (chunks.empty()) return counts;
-    pool.wait(*chunks.front());
-    if (!truth.take(*chunks.front(), counts)) return counts;
-    spare.push_back(chunks.front());
-    chunks.pop_front();
-    pool.publish(run.st);
-  }
+  Scheduler scheduler(cx, run, options);
+  return scheduler.run(options.jobs);
 }
 
 } // namespace ss
