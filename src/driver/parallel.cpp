@@ -18,6 +18,8 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#include <pthread.h>
+#include <sched.h>
 #endif
 
 namespace ss {
@@ -192,13 +194,36 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
+// Moves the calling thread, the `nth` started, onto a core other than the one the starting thread
+// stood on, then lets it go anywhere again. A new thread is put on its parent's core, and an idle
+// core can take tens of milliseconds to pull it over: a run of a few hundred milliseconds would
+// spend that time on one core.
+void move_to_another_core(int nth) {
+#if defined(__GLIBC__)
+  cpu_set_t allowed;
+  if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
+  std::vector<int> cores;
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+    if (CPU_ISSET(cpu, &allowed)) cores.push_back(cpu);
+  if (cores.size() < 2) return;
+  cpu_set_t one;
+  CPU_ZERO(&one);
+  CPU_SET(cores[static_cast<std::size_t>(nth) % cores.size()], &one);
+  if (::pthread_setaffinity_np(::pthread_self(), sizeof one, &one) == 0)
+    ::pthread_setaffinity_np(::pthread_self(), sizeof allowed, &allowed);
+#else
+  (void)nth;
+#endif
+}
+
 bool looks_like_title(const std::string &line) { return !line.empty() && line[0] == '*'; }
 
 // Cuts the deck into chunks as it is read, holding one line ahead.
 class Cutter {
 public:
   Cutter(DeckReader &deck, const ParallelOptions &options)
-      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()) {}
+      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()),
+        left_(bytes_left(in_)) {}
   bool done() const { return done_; }
 
   // Fills `c` (emptied first) with the next chunk of the deck.
@@ -212,24 +237,46 @@ public:
     title_at_.clear();
     if (held_) add(c, line_);
     held_ = false;
+    const std::size_t enough = enough_bytes();
     while (read(c)) {
       // A title record after one continued ("CONT" in columns 65-68) is most likely its
       // continuation: no place to cut (a wrong guess only costs a run again).
       const bool title = looks_like_title(line_) && !continued_;
       continued_ = looks_like_title(line_) && line_.size() >= 68 && line_.compare(64, 4, "CONT") == 0;
-      if ((title && (titles_ >= options_.chunk_problems || c.text.size() >= options_.chunk_bytes)) ||
+      if ((title && (titles_ >= options_.chunk_problems || c.text.size() >= enough)) ||
           c.text.size() >= options_.max_chunk_bytes) {
         held_ = true;
         break;
       }
       add(c, line_);
     }
+    consumed_ += c.text.size();
     if (c.deck_end) split_last(c);
     next_line_ = c.first + c.lines;
     prepare_warm_up(c);
   }
 
 private:
+  // The bytes of the stream after its position; 0 when it cannot tell (a pipe).
+  static std::size_t bytes_left(std::istream &in) {
+    const std::istream::pos_type here = in.tellg();
+    if (here == std::istream::pos_type(-1)) return 0;
+    in.seekg(0, std::ios::end);
+    const std::istream::pos_type end = in.tellg();
+    in.clear();
+    in.seekg(here);
+    return end > here && in ? static_cast<std::size_t>(end - here) : 0;
+  }
+  // The deck text that closes a chunk at the next title. Chunks shrink as the end of the deck
+  // draws near (when its size is known), so that the threads run out of work together: each
+  // takes at most a 2 * jobs-th part of what is left.
+  std::size_t enough_bytes() const {
+    if (left_ == 0) return options_.chunk_bytes;
+    const std::size_t left = left_ > consumed_ ? left_ - consumed_ : 0;
+    const std::size_t share = left / (2 * static_cast<std::size_t>(std::max(1, options_.jobs)));
+    return std::clamp(share, kFewestBytes, std::max(kFewestBytes, options_.chunk_bytes));
+  }
+
   // The deck's last chunk is cut in two at a title near its middle, so that the threads run out
   // of work at about the same time.
   void split_last(Chunk &c) {
@@ -274,10 +321,14 @@ private:
     ++c.lines;
   }
 
+  static constexpr std::size_t kFewestBytes = 4 * 1024; // a few dozen problems
+
   std::istream &in_;
   const std::string &name_;
   const ParallelOptions &options_;
   long next_line_;
+  std::size_t left_;         // the deck's bytes after the first line, when known
+  std::size_t consumed_ = 0; // deck text handed to chunks (a held line counted with its chunk)
   std::string line_;
   bool held_ = false;
   bool continued_ = false; // the line read last is a title record continued on the next
@@ -414,21 +465,29 @@ public:
         held_(static_cast<std::size_t>(options.jobs) + 1),
         latest_(std::make_shared<const ProblemState>(run.st)) {}
 
-  // Runs the deck on `jobs` threads, this one included; throws what the run threw.
+  // Runs the deck on `jobs` threads, this one included; throws what the run threw. Each thread
+  // is handed its first chunk before any starts, so that none begins by waiting for another to
+  // cut one (a thread put to sleep that early is woken on its waker's core and shares it).
   ParallelCounts run(int jobs) {
+    std::vector<Chunk *> first;
+    for (int i = 0; i < jobs; ++i) first.push_back(next());
     {
       std::vector<std::jthread> threads;
-      for (int i = 1; i < jobs; ++i) threads.emplace_back([this] { work(); });
-      work();
+      for (int i = 1; i < jobs; ++i)
+        threads.emplace_back([this, c = first[i], i] {
+          move_to_another_core(i);
+          work(c);
+        });
+      work(first[0]);
     }
     if (error_) std::rethrow_exception(error_);
     return counts_;
   }
 
 private:
-  void work() {
+  void work(Chunk *c) {
     try {
-      while (Chunk *c = next()) {
+      for (; c; c = next()) {
         std::shared_ptr<const ProblemState> latest;
         {
           std::lock_guard lock(mutex_);
