@@ -194,25 +194,35 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
-// Moves the calling thread, the `nth` started, onto a core other than the one the starting thread
-// stood on, then lets it go anywhere again. A new thread is put on its parent's core, and an idle
-// core can take tens of milliseconds to pull it over: a run of a few hundred milliseconds would
-// spend that time on one core.
-void move_to_another_core(int nth) {
+// Moves the calling thread, the `nth` started (from 1), onto a core other than `parent`'s, the
+// core the starting thread stood on, then lets it go anywhere again. A new thread is put on its
+// parent's core, and an idle core can take tens of milliseconds to pull it over: a run of a few
+// hundred milliseconds would spend that time on one core.
+void move_off_core(int nth, int parent) {
 #if defined(__GLIBC__)
   cpu_set_t allowed;
-  if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-  std::vector<int> cores;
+  if (nth < 1 || ::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
+  std::vector<int> others;
   for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-    if (CPU_ISSET(cpu, &allowed)) cores.push_back(cpu);
-  if (cores.size() < 2) return;
+    if (CPU_ISSET(cpu, &allowed) && cpu != parent) others.push_back(cpu);
+  if (others.empty()) return;
   cpu_set_t one;
   CPU_ZERO(&one);
-  CPU_SET(cores[static_cast<std::size_t>(nth) % cores.size()], &one);
+  CPU_SET(others[static_cast<std::size_t>(nth - 1) % others.size()], &one);
   if (::pthread_setaffinity_np(::pthread_self(), sizeof one, &one) == 0)
     ::pthread_setaffinity_np(::pthread_self(), sizeof allowed, &allowed);
 #else
   (void)nth;
+  (void)parent;
+#endif
+}
+
+// The core the calling thread runs on, or -1.
+int current_core() {
+#if defined(__GLIBC__)
+  return ::sched_getcpu();
+#else
+  return -1;
 #endif
 }
 
@@ -473,9 +483,10 @@ public:
     for (int i = 0; i < jobs; ++i) first.push_back(next());
     {
       std::vector<std::jthread> threads;
+      const int core = current_core();
       for (int i = 1; i < jobs; ++i)
-        threads.emplace_back([this, c = first[i], i] {
-          move_to_another_core(i);
+        threads.emplace_back([this, c = first[i], i, core] {
+          move_off_core(i, core);
           work(c);
         });
       work(first[0]);
