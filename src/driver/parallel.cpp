@@ -331,7 +331,7 @@ private:
     ++c.lines;
   }
 
-  static constexpr std::size_t kFewestBytes = 4 * 1024; // a few dozen problems
+  static constexpr std::size_t kFewestBytes = 16 * 1024; // about a hundred problems
 
   std::istream &in_;
   const std::string &name_;

@@ -8,8 +8,10 @@
 // until that run stands at one of the checkpoints the chunk's own run kept (its line and state every few
 // problems) with an equal state: from there the two runs are the same, and the rest of the chunk's results
 // are used. The report, the results handed to Run::results_printed, their order and a fatal diagnostic are
-// therefore those of the single-threaded loop. At most `jobs` + 1 chunks are held at once, and their buffers
-// are reused from chunk to chunk.
+// therefore those of the single-threaded loop. The thread that finishes the chunk first in deck order takes
+// it (and the finished chunks after it): there is no thread but the `jobs` that run chunks. Chunks shrink as
+// the end of the deck draws near, so that the threads end together. At most `jobs` + 1 chunks are held at
+// once, and their buffers are reused from chunk to chunk.
 #pragma once
 
 #include <cstddef>
