@@ -194,7 +194,7 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
-// Moves the calling thread, the `nth` started (from 1), onto a core other than `parent`'s, the
+// Moves the calling thread, the `nth` started (from 1), onto the nth core after `parent`, the
 // core the starting thread stood on, then lets it go anywhere again. A new thread is put on its
 // parent's core, and an idle core can take tens of milliseconds to pull it over: a run of a few
 // hundred milliseconds would spend that time on one core.
@@ -202,13 +202,17 @@ void move_off_core(int nth, int parent) {
 #if defined(__GLIBC__)
   cpu_set_t allowed;
   if (nth < 1 || ::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-  std::vector<int> others;
+  std::vector<int> cores;
+  std::size_t at = 0; // the parent's place among them
   for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-    if (CPU_ISSET(cpu, &allowed) && cpu != parent) others.push_back(cpu);
-  if (others.empty()) return;
+    if (CPU_ISSET(cpu, &allowed)) {
+      if (cpu == parent) at = cores.size();
+      cores.push_back(cpu);
+    }
+  if (cores.size() < 2) return;
   cpu_set_t one;
   CPU_ZERO(&one);
-  CPU_SET(others[static_cast<std::size_t>(nth - 1) % others.size()], &one);
+  CPU_SET(cores[(at + static_cast<std::size_t>(nth)) % cores.size()], &one);
   if (::pthread_setaffinity_np(::pthread_self(), sizeof one, &one) == 0)
     ::pthread_setaffinity_np(::pthread_self(), sizeof allowed, &allowed);
 #else
