@@ -1,6 +1,7 @@
 #include "cli/program.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <thread>
 
 #include "cli/convert.h"
@@ -52,6 +53,14 @@ namespace {
 int fail(std::ostream &err, const std::string &message) {
   err << "simple-span: " << message << "\n";
   return 1;
+}
+
+// The size of a regular file, or 0.
+std::size_t file_size(const std::string &name) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(name, ec)) return 0;
+  const std::uintmax_t size = std::filesystem::file_size(name, ec);
+  return ec ? 0 : static_cast<std::size_t>(size);
 }
 
 // Dialogue, date and the check of the files the run would replace: false (with the exit status in
@@ -135,6 +144,7 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
     ParallelOptions parallel;
     parallel.jobs =
         opts.jobs > 0 ? opts.jobs : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    parallel.deck_bytes = units.deck == &units.deck_file ? file_size(units.deck_name) : 0;
     run_problems_parallel(run, routines, stamp, parallel);
   } catch (const FatalError &e) {
     fatal = e.what(); // the report keeps every line written before the fault

@@ -236,8 +236,7 @@ bool looks_like_title(const std::string &line) { return !line.empty() && line[0]
 class Cutter {
 public:
   Cutter(DeckReader &deck, const ParallelOptions &options)
-      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()),
-        left_(bytes_left(in_)) {}
+      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()) {}
   bool done() const { return done_; }
 
   // Fills `c` (emptied first) with the next chunk of the deck.
@@ -271,22 +270,12 @@ public:
   }
 
 private:
-  // The bytes of the stream after its position; 0 when it cannot tell (a pipe).
-  static std::size_t bytes_left(std::istream &in) {
-    const std::istream::pos_type here = in.tellg();
-    if (here == std::istream::pos_type(-1)) return 0;
-    in.seekg(0, std::ios::end);
-    const std::istream::pos_type end = in.tellg();
-    in.clear();
-    in.seekg(here);
-    return end > here && in ? static_cast<std::size_t>(end - here) : 0;
-  }
   // The deck text that closes a chunk at the next title. Chunks shrink as the end of the deck
   // draws near (when its size is known), so that the threads run out of work together: each
   // takes at most a 2 * jobs-th part of what is left.
   std::size_t enough_bytes() const {
-    if (left_ == 0) return options_.chunk_bytes;
-    const std::size_t left = left_ > consumed_ ? left_ - consumed_ : 0;
+    if (options_.deck_bytes == 0) return options_.chunk_bytes;
+    const std::size_t left = options_.deck_bytes > consumed_ ? options_.deck_bytes - consumed_ : 0;
     const std::size_t share = left / (2 * static_cast<std::size_t>(std::max(1, options_.jobs)));
     return std::clamp(share, kFewestBytes, std::max(kFewestBytes, options_.chunk_bytes));
   }
@@ -341,7 +330,6 @@ private:
   const std::string &name_;
   const ParallelOptions &options_;
   long next_line_;
-  std::size_t left_;         // the deck's bytes after the first line, when known
   std::size_t consumed_ = 0; // deck text handed to chunks (a held line counted with its chunk)
   std::string line_;
   bool held_ = false;

@@ -27,6 +27,7 @@ struct ParallelOptions {
   int checkpoint_every = 8;               // problems between two checkpoints of a chunk's run
   std::size_t chunk_bytes = 128 * 1024;   // deck text that closes a chunk at the next title
   std::size_t max_chunk_bytes = 1u << 20; // deck text that closes a chunk wherever it stands
+  std::size_t deck_bytes = 0;             // the deck's size, when known: chunks shrink near its end
 };
 
 // What the run did, for the tests and the benchmark.

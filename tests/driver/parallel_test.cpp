@@ -105,6 +105,8 @@ TEST(ParallelRun, EveryTestDeckGivesTheBytesOfOneThread) {
       }
   std::vector<ParallelOptions> threaded = kSmallChunks;
   threaded.push_back(options(2, 100, 4, 1)); // a beam type comes back within a chunk
+  threaded.push_back(options(2, 100, 4, 1)); // chunks that shrink towards the end of the deck
+  threaded.back().deck_bytes = 3 * all.size();
   const ParallelCounts c = expect_same_as_one_thread(all + all + all, threaded, "every deck");
   EXPECT_GT(c.joined, 0) << "no run again met the chunk's own run: the joins went untested";
 }
@@ -121,7 +123,10 @@ TEST(ParallelRun, GeneratedDecksGiveTheBytesOfOneThread) {
   for (const char *seed : seeds) {
     const std::string command = std::string(SIMPLE_SPAN_MAKE_DECK) + " 10000 " + seed + " > " + deck.string();
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    expect_same_as_one_thread(read_file(deck.string()), threaded, std::string("make_deck 10000 ") + seed);
+    const std::string text = read_file(deck.string());
+    std::vector<ParallelOptions> sized = threaded; // as the program runs a deck file
+    for (ParallelOptions &o : sized) o.deck_bytes = text.size();
+    expect_same_as_one_thread(text, sized, std::string("make_deck 10000 ") + seed);
   }
   fs::remove(deck);
 }
