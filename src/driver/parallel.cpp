@@ -177,7 +177,7 @@ struct Chunk {
 
 // Runs a chunk from the state its warm-up leaves, the warm-up starting from the latest proved
 // state (any start will do: only the comparison proves anything), keeping a checkpoint at its
-// start and every `checkpoint_every` problems.
+// start, after its first, second and fourth problems and every `checkpoint_every` problems.
 void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   ProblemState &st = *c.end;
   st = latest;
@@ -187,8 +187,11 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
     warm.exporting = false; // its results are thrown away
     run_text(warm, {c.warm_text, c.warm_first, false, none}, st, c.warm, nullptr);
   }
+  // Also after the first, second and fourth problems: a state the warm-up missed (an entry of
+  // a table that only some problems of a beam type write) is mostly written over soon.
   const Between keep = [&c, &cx](const ProblemState &s, TextRun &r) {
-    if (r.problems % cx.checkpoint_every == 0) c.keep(s, r);
+    const long n = r.problems;
+    if (n % cx.checkpoint_every == 0 || (n < cx.checkpoint_every && (n & (n - 1)) == 0)) c.keep(s, r);
     return false;
   };
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
@@ -540,19 +543,22 @@ private:
       latest_ = std::move(latest);
       order_.pop_front();
       spare_.push_back(head);
-      ended_ = !goes_on;
+      ended_ = ended_ || !goes_on;
       changed_.notify_all();
     }
     taking_ = false;
   }
 
+  // Takes `c`; false when the run has ended there. A fatal diagnostic (or any failure) ends the
+  // run before the taking thread lets another take: nothing is written after it.
   bool take(Chunk &c) {
     try {
       return truth_.take(c, counts_);
     } catch (...) {
       std::lock_guard lock(mutex_);
-      taking_ = false;
-      throw;
+      if (!error_) error_ = std::current_exception();
+      ended_ = true;
+      return false;
     }
   }
 
