@@ -10,6 +10,7 @@
 #include <mutex>
 #include <streambuf>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -479,11 +480,17 @@ public:
     {
       std::vector<std::jthread> threads;
       const int core = current_core();
-      for (int i = 1; i < jobs; ++i)
-        threads.emplace_back([this, c = first[i], i, core] {
-          move_off_core(i, core);
-          work(c);
-        });
+      int i = 1;
+      try {
+        for (; i < jobs; ++i)
+          threads.emplace_back([this, c = first[i], i, core] {
+            move_off_core(i, core);
+            work(c);
+          });
+      } catch (const std::system_error &) {
+        for (; i < jobs; ++i) // no thread to be had: this one runs their chunks
+          if (first[i]) run_chunk(*first[i]);
+      }
       work(first[0]);
     }
     if (error_) std::rethrow_exception(error_);
@@ -493,25 +500,28 @@ public:
 private:
   void work(Chunk *c) {
     try {
-      for (; c; c = next()) {
-        std::shared_ptr<const ProblemState> latest;
-        {
-          std::lock_guard lock(mutex_);
-          latest = latest_;
-        }
-        try {
-          speculate(cx_, *c, *latest);
-        } catch (...) {
-          c->error = std::current_exception();
-        }
-        finished(*c);
-      }
+      for (; c; c = next()) run_chunk(*c);
     } catch (...) {
       std::lock_guard lock(mutex_);
       if (!error_) error_ = std::current_exception();
       ended_ = true;
       changed_.notify_all();
     }
+  }
+
+  // Runs `c` from the state proved last, then takes what can be taken.
+  void run_chunk(Chunk &c) {
+    std::shared_ptr<const ProblemState> latest;
+    {
+      std::lock_guard lock(mutex_);
+      latest = latest_;
+    }
+    try {
+      speculate(cx_, c, *latest);
+    } catch (...) {
+      c.error = std::current_exception();
+    }
+    finished(c);
   }
 
   // The next chunk of the deck, cut into a free slot; null when there is none to run.
