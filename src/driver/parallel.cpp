@@ -593,7 +593,8 @@ private:
 
 ParallelCounts run_problems_parallel(Run &run, const DesignRoutines &routines, const RunStamp &stamp,
                                      const ParallelOptions &options) {
-  if (options.jobs <= 1) {
+  // A deck of a few dozen problems is done on one thread before others would have started.
+  if (options.jobs <= 1 || (options.deck_bytes > 0 && options.deck_bytes < options.one_thread_below)) {
     run_problems(run, routines, stamp);
     return {};
   }

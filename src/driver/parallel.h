@@ -21,13 +21,14 @@
 namespace ss {
 
 struct ParallelOptions {
-  int jobs = 2;                           // threads running chunks; 1 or less: run_problems
-  int chunk_problems = 384;               // titles a chunk holds
-  int warm_problems = 4;                  // titles of the chunk before that its warm-up runs
-  int checkpoint_every = 8;               // problems between two checkpoints of a chunk's run
-  std::size_t chunk_bytes = 128 * 1024;   // deck text that closes a chunk at the next title
-  std::size_t max_chunk_bytes = 1u << 20; // deck text that closes a chunk wherever it stands
-  std::size_t deck_bytes = 0;             // the deck's size, when known: chunks shrink near its end
+  int jobs = 2;                             // threads running chunks; 1 or less: run_problems
+  int chunk_problems = 384;                 // titles a chunk holds
+  int warm_problems = 4;                    // titles of the chunk before that its warm-up runs
+  int checkpoint_every = 8;                 // problems between two checkpoints of a chunk's run
+  std::size_t chunk_bytes = 128 * 1024;     // deck text that closes a chunk at the next title
+  std::size_t max_chunk_bytes = 1u << 20;   // deck text that closes a chunk wherever it stands
+  std::size_t deck_bytes = 0;               // the deck's size, when known: chunks shrink near its end
+  std::size_t one_thread_below = 16 * 1024; // a known deck size under which one thread runs it all
 };
 
 // What the run did, for the tests and the benchmark.
