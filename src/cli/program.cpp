@@ -144,7 +144,9 @@ int run_deck(const RunOptions &opts, std::istream &in, std::ostream &out, std::o
     ParallelOptions parallel;
     parallel.jobs =
         opts.jobs > 0 ? opts.jobs : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    parallel.deck_bytes = units.deck == &units.deck_file ? file_size(units.deck_name) : 0;
+    parallel.deck_bytes = units.deck == &units.deck_file   ? file_size(units.deck_name)
+                          : units.deck == &units.converted ? units.converted.view().size()
+                                                           : 0;
     run_problems_parallel(run, routines, stamp, parallel);
   } catch (const FatalError &e) {
     fatal = e.what(); // the report keeps every line written before the fault
