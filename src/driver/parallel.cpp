@@ -459,6 +459,17 @@ private:
   TextRun again_;
 };
 
+// Threads joined when they go out of scope.
+struct Threads {
+  std::vector<std::thread> started;
+  Threads() = default;
+  Threads(const Threads &) = delete;
+  Threads &operator=(const Threads &) = delete;
+  ~Threads() {
+    for (std::thread &t : started) t.join();
+  }
+};
+
 // The threads and the chunks in flight. Each thread cuts the next chunk of the deck and runs it;
 // the thread that finishes the chunk first in deck order takes it, and every finished chunk after
 // it, in order (one thread takes at a time). No thread waits on another to write the report: a
@@ -478,12 +489,12 @@ public:
     std::vector<Chunk *> first;
     for (int i = 0; i < jobs; ++i) first.push_back(next());
     {
-      std::vector<std::jthread> threads;
+      Threads threads;
       const int core = current_core();
       int i = 1;
       try {
         for (; i < jobs; ++i)
-          threads.emplace_back([this, c = first[i], i, core] {
+          threads.started.emplace_back([this, c = first[i], i, core] {
             move_off_core(i, core);
             work(c);
           });
