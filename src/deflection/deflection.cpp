@@ -10,21 +10,22 @@ namespace ss {
 namespace {
 
 // The running sums of the double integration: on return sums[i-1] holds the double integral after
-// panel i (i = 1..20). Reads m and in at stations 1..39; sums may be the very array m (element i-1
-// is written after elements 2i and below are read).
+// panel i (i = 1..20). Reads m and in at stations 1..39; sums may be the very array m (every
+// station is read before the first sum is written).
 void integrate_sums(const float *m, const float *in, float e, float *sums) {
+  // The curvatures first, in a loop of independent divisions the compiler runs several at a time.
+  std::array<float, 40> t;
+  for (int s = 1; s <= 39; ++s) t[s] = m[s] / in[s] / e;
   float s1 = 0.0f; // running single integral of the curvature (weighted sums)
   float s2 = 0.0f; // running double integral
   for (int i = 1; i <= 20; ++i) {
     // Station 2i-1, the odd fortieth point inside panel i.
-    float t = m[2 * i - 1] / in[2 * i - 1] / e;
-    s1 = s1 + t + t;
-    s2 = s2 + t + t;
+    s1 = s1 + t[2 * i - 1] + t[2 * i - 1];
+    s2 = s2 + t[2 * i - 1] + t[2 * i - 1];
     sums[i - 1] = s2;
     if (i < 20) {
       // Station 2i, twentieth point i.
-      t = m[2 * i] / in[2 * i] / e;
-      s1 = s1 + t;
+      s1 = s1 + t[2 * i];
       s2 = s2 + s1 + s1;
     }
   }
