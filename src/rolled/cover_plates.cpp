@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "deflection/deflection.h"
@@ -12,6 +13,20 @@
 namespace ss {
 
 namespace {
+
+// Four trial thicknesses worked at once: each lane by the very operations of a single trial.
+constexpr int kLanes = 4;
+using Lanes = float __attribute__((vector_size(kLanes * sizeof(float))));
+using LaneMask = std::int32_t __attribute__((vector_size(kLanes * sizeof(float))));
+
+Lanes splat(float v) { return Lanes{v, v, v, v}; }
+
+// Bit k set for a true lane k.
+int lane_bits(LaneMask m) {
+  int bits = 0;
+  for (int k = 0; k < kLanes; ++k) bits |= (m[k] != 0 ? 1 : 0) << k;
+  return bits;
+}
 
 // The plated allowable stress as a function of the bottom plate's thickness, with the problem's
 // values read once (a plate search asks for it at every trial thickness).
@@ -25,6 +40,12 @@ public:
     fsw = std::min(fsw, fsd_);
     if (fs_ > 0.0f) fsw = fs_;
     return fsw;
+  }
+  Lanes operator()(Lanes bt) const {
+    if (fs_ > 0.0f) return splat(fs_);
+    if (!by_thickness_) return splat(std::min(fsd_, fsd_));
+    const Lanes fsw = bt > 1.5f ? splat(23.0f) : (bt > 0.75f ? splat(25.0f) : splat(27.0f));
+    return fsd_ < fsw ? splat(fsd_) : fsw; // std::min(fsw, fsd_)
   }
 
 private:
@@ -60,13 +81,11 @@ public:
       : d_(st.rolled.d), d_cubed_((d_ * d_) * d_), inertia_(st.rolled.inertia), wb_(st.rolled.wb), wg_(st.wg),
         length_(st.length), m_total_12_(st.rolled.m_total * 12.0f) {}
 
-  bool strong(ProblemState &, float bt, float fs) {
-    const float L = length_;
-    const float d2 = d_ + bt + bt;
-    const float d2_cubed = (d2 * d2) * d2;
-    itot_ = (d2_cubed - d_cubed_) * wb_ / 12.0f + inertia_;
-    const float stress = (m_total_12_ + wb_ * bt * wg_ / 48.0f * L * L) * d2 * 0.5f / itot_;
-    return !(stress > fs);
+  bool strong(ProblemState &, float bt, float fs) { return !(stress_at(bt, itot_) > fs); }
+  // The lanes whose thickness fails the strength check at its allowable stress, as strong().
+  int weak(ProblemState &, Lanes bt, Lanes fs) const {
+    Lanes itot;
+    return lane_bits(stress_at(bt, itot) > fs);
   }
   // The top plate of the last thickness checked, and for one that passed its inertia diagram.
   void leave(ProblemState &st, float bt) const {
@@ -79,6 +98,15 @@ public:
   }
 
 private:
+  // The midspan stress with plates bt thick, and the plated inertia: of one trial or of lanes.
+  template <class F> F stress_at(F bt, F &itot) const {
+    const float L = length_;
+    const F d2 = d_ + bt + bt;
+    const F d2_cubed = (d2 * d2) * d2;
+    itot = (d2_cubed - d_cubed_) * wb_ / 12.0f + inertia_;
+    return (m_total_12_ + wb_ * bt * wg_ / 48.0f * L * L) * d2 * 0.5f / itot;
+  }
+
   float d_, d_cubed_, inertia_, wb_, wg_, length_, m_total_12_;
   float itot_ = 0.0f;
 };
@@ -89,6 +117,7 @@ private:
 // section into the state as it ends.
 class BottomPlate {
 public:
+  int weak(ProblemState &, Lanes, Lanes) const { return 0; }
   bool strong(ProblemState &st, float bt, float fs) {
     RolledState &r = st.rolled;
     r.bt = bt;
@@ -120,10 +149,23 @@ private:
   BothPlates worked_;
 };
 
+// The strength checks of the four thicknesses after bt, worked ahead: bit k set when the k-th
+// lies within the search (above 3/16 in, not above tmax) and fails.
+template <class Plates>
+int weak_ahead(ProblemState &st, Plates &plates, const PlatedStress &allowable, float bt, float tmax) {
+  float b[kLanes];
+  b[0] = bt + 0.0625f;
+  for (int k = 1; k < kLanes; ++k) b[k] = b[k - 1] + 0.0625f;
+  const Lanes lanes{b[0], b[1], b[2], b[3]};
+  const int within = lane_bits((lanes <= tmax) & (lanes > 0.1875f));
+  return within & plates.weak(st, lanes, allowable(lanes));
+}
+
 // Thicker and thicker plates of the current width, by sixteenths of an inch, until one passes the
 // stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
 // last thickness whose strength was checked, or negative when none was. The trial thickness and
 // its allowable stress stay in locals until a trial passes the strength or the search ends.
+// Strength checks are worked four thicknesses ahead while the thickness steps by sixteenths.
 template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
   RolledState &r = st.rolled;
   const float tmax = r.tmax;
@@ -131,8 +173,21 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
   const PlatedStress allowable(st);
   float bt = r.bt;
   float fs = 0.0f;
+  int ahead = 0; // trials worked ahead and not reached yet
+  int weak = 0;  // bit k: the k-th next trial fails its strength check
   Trial trial;
   for (;;) {
+    if (ahead == 0 && wb > 0.5f) {
+      weak = weak_ahead(st, plates, allowable, bt, tmax);
+      ahead = kLanes;
+      if (weak == (1 << kLanes) - 1) { // all four fail: step over them
+        for (int k = 0; k < kLanes; ++k) bt = bt + 0.0625f;
+        fs = allowable(bt);
+        tried = bt;
+        ahead = 0;
+        continue;
+      }
+    }
     bt = bt + 0.0625f;
     if (!(bt <= tmax)) {
       trial = Trial::Exhausted;
@@ -145,7 +200,10 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
     if (wb <= 0.5f) bt = 0.0f;
     fs = allowable(bt);
     tried = bt;
-    if (!plates.strong(st, bt, fs)) continue;
+    const bool known_weak = (weak & 1) != 0;
+    weak >>= 1;
+    ahead = std::max(ahead - 1, 0);
+    if (known_weak || !plates.strong(st, bt, fs)) continue;
     r.bt = bt;
     r.fs_plated = fs;
     plates.settle(st, bt);
