@@ -117,27 +117,25 @@ private:
 // section into the state as it ends.
 class BottomPlate {
 public:
-  int weak(ProblemState &, Lanes, Lanes) const { return 0; }
+  // The lanes whose thickness fails the steel stresses at its allowable stress, as strong().
+  int weak(ProblemState &st, Lanes bt, Lanes fs) {
+    if (!section_) section_.emplace(st);
+    int bits = 0;
+    BothPlates worked;
+    for (int k = 0; k < kLanes; ++k) bits |= (overstressed(st, bt[k], fs[k], worked) ? 1 : 0) << k;
+    return bits;
+  }
   bool strong(ProblemState &st, float bt, float fs) {
     RolledState &r = st.rolled;
     r.bt = bt;
     r.fs_plated = fs;
-    const float tt = st.top_plate.thickness;
-    const float wt = st.top_plate.width;
     if (!section_) section_.emplace(st);
-    section_->work(r, worked_);
-    const float L = st.length;
+    if (overstressed(st, bt, fs, worked_)) return false;
+    section_->add_concrete(worked_);
     const float m3 = st.m_comp[20] * 12.0f;
-    const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
     const float m2 = (r.m_total - r.m_dead) * 12.0f;
-    const RolledSteel &s = worked_.steel;
     const RolledComposite &n = worked_.n;
     const RolledComposite &n3 = worked_.n3;
-    const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
-    if (bottom > r.fs_plated) return false;
-    const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
-    if (top < -r.fs_plated) return false;
-    section_->add_concrete(worked_);
     const float concrete = m2 * n.yconc / n.inertia + m3 * n3.yconc / n3.inertia;
     return !(concrete < -st.fc);
   }
@@ -145,6 +143,25 @@ public:
   void settle(ProblemState &st, float) const { fill_inertia(st.i_n, worked_.n.inertia); }
 
 private:
+  // The sections worked for thickness bt, and whether the bottom of steel is above fs in tension or
+  // its top beyond fs in compression.
+  bool overstressed(const ProblemState &st, float bt, float fs, BothPlates &worked) const {
+    const RolledState &r = st.rolled;
+    const float tt = st.top_plate.thickness;
+    const float wt = st.top_plate.width;
+    section_->work(r, bt, worked);
+    const float L = st.length;
+    const float m3 = st.m_comp[20] * 12.0f;
+    const float m1 = (r.m_dead * 12.0f + (r.wb * bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
+    const float m2 = (r.m_total - r.m_dead) * 12.0f;
+    const RolledSteel &s = worked.steel;
+    const RolledComposite &n = worked.n;
+    const RolledComposite &n3 = worked.n3;
+    const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
+    const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
+    return bottom > fs || top < -fs;
+  }
+
   std::optional<BothPlatesSection> section_;
   BothPlates worked_;
 };
@@ -158,6 +175,7 @@ int weak_ahead(ProblemState &st, Plates &plates, const PlatedStress &allowable, 
   for (int k = 1; k < kLanes; ++k) b[k] = b[k - 1] + 0.0625f;
   const Lanes lanes{b[0], b[1], b[2], b[3]};
   const int within = lane_bits((lanes <= tmax) & (lanes > 0.1875f));
+  if ((within & 1) == 0) return 0; // the search ends at the next thickness
   return within & plates.weak(st, lanes, allowable(lanes));
 }
 

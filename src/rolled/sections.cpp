@@ -29,7 +29,7 @@ PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
   return p;
 }
 
-[[gnu::always_inline]] inline void both_plates(const RolledState &r, const PlateTerms &p, float tt,
+[[gnu::always_inline]] inline void both_plates(const RolledState &r, const PlateTerms &p, float tt, float bt,
                                                RolledSteel &s3) {
   const float a = r.area;
   const float i = r.inertia;
@@ -38,7 +38,7 @@ PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
   s3.e = ratio_or(p.qt + p.qb, s3.area, 0.0f);
   s3.inertia = ((i + p.it) + p.ib) - s3.e * (p.qt + p.qb);
   s3.ytop = -((yc + s3.e) + tt);
-  s3.ybot = (yc - s3.e) + r.bt;
+  s3.ybot = (yc - s3.e) + bt;
 }
 
 } // namespace
@@ -69,7 +69,7 @@ void steel_sections(RolledState &r, float tt, float wt) {
   s2.ytop = -(yc + s2.e);
   s2.ybot = (yc - s2.e) + bt;
 
-  both_plates(r, p, tt, r.steel[kBeamPlates]);
+  both_plates(r, p, tt, bt, r.steel[kBeamPlates]);
 }
 
 namespace {
@@ -146,11 +146,13 @@ BothPlatesSection::BothPlatesSection(ProblemState &st) : slab_(slab_of(st)), tt_
   top_terms(plates_, st.rolled.d, tt_, st.top_plate.width);
 }
 
-void BothPlatesSection::work(const RolledState &r, BothPlates &out) {
-  bottom_terms(plates_, r.d, r.bt, r.wb);
-  both_plates(r, plates_, tt_, out.steel);
-  slab_.bt = r.bt;
-  composite_pair(out.steel, slab_, kBeamPlates, out.n, out.n3, false);
+void BothPlatesSection::work(const RolledState &r, float bt, BothPlates &out) const {
+  PlateTerms plates = plates_;
+  bottom_terms(plates, r.d, bt, r.wb);
+  both_plates(r, plates, tt_, bt, out.steel);
+  Slab slab = slab_;
+  slab.bt = bt;
+  composite_pair(out.steel, slab, kBeamPlates, out.n, out.n3, false);
 }
 
 void BothPlatesSection::add_concrete(BothPlates &out) const {

@@ -39,8 +39,8 @@ struct BothPlates {
 class BothPlatesSection {
 public:
   explicit BothPlatesSection(ProblemState &st);
-  // Steel, n and 3n sections with both plates for the thickness r.bt.
-  void work(const RolledState &r, BothPlates &out);
+  // Steel, n and 3n sections with both plates for the bottom plate bt x r.wb.
+  void work(const RolledState &r, float bt, BothPlates &out) const;
   // Their tops of concrete.
   void add_concrete(BothPlates &out) const;
 
