@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "deflection/deflection.h"
+#include "rolled/lanes.h"
 #include "rolled/numeric.h"
 #include "rolled/section_table.h"
 #include "rolled/sections.h"
@@ -13,20 +13,6 @@
 namespace ss {
 
 namespace {
-
-// Four trial thicknesses worked at once: each lane by the very operations of a single trial.
-constexpr int kLanes = 4;
-using Lanes = float __attribute__((vector_size(kLanes * sizeof(float))));
-using LaneMask = std::int32_t __attribute__((vector_size(kLanes * sizeof(float))));
-
-Lanes splat(float v) { return Lanes{v, v, v, v}; }
-
-// Bit k set for a true lane k.
-int lane_bits(LaneMask m) {
-  int bits = 0;
-  for (int k = 0; k < kLanes; ++k) bits |= (m[k] != 0 ? 1 : 0) << k;
-  return bits;
-}
 
 // The plated allowable stress as a function of the bottom plate's thickness, with the problem's
 // values read once (a plate search asks for it at every trial thickness).
@@ -111,6 +97,24 @@ private:
   float itot_ = 0.0f;
 };
 
+// Whether the bottom of steel of the sections worked for thickness bt is above fs in tension or
+// its top beyond fs in compression (F: float, or Lanes for lanes of thicknesses).
+template <class F, class Worked> auto overstressed(const ProblemState &st, F bt, F fs, const Worked &worked) {
+  const RolledState &r = st.rolled;
+  const float tt = st.top_plate.thickness;
+  const float wt = st.top_plate.width;
+  const float L = st.length;
+  const float m3 = st.m_comp[20] * 12.0f;
+  const F m1 = (r.m_dead * 12.0f + (r.wb * bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
+  const float m2 = (r.m_total - r.m_dead) * 12.0f;
+  const auto &s = worked.steel;
+  const auto &n = worked.n;
+  const auto &n3 = worked.n3;
+  const F bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
+  const F top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
+  return (bottom > fs) | (top < -fs);
+}
+
 // "CB": bottom and top of steel and top of concrete at midspan, with the non-composite load
 // (and the plates' weight) on the plated steel, the composite dead load on 3n and the live load on n.
 // Only the section with both plates is worked here, outside the state; the search works every
@@ -120,16 +124,16 @@ public:
   // The lanes whose thickness fails the steel stresses at its allowable stress, as strong().
   int weak(ProblemState &st, Lanes bt, Lanes fs) {
     if (!section_) section_.emplace(st);
-    int bits = 0;
-    BothPlates worked;
-    for (int k = 0; k < kLanes; ++k) bits |= (overstressed(st, bt[k], fs[k], worked) ? 1 : 0) << k;
-    return bits;
+    BothPlatesLanes worked;
+    section_->work(st.rolled, bt, worked);
+    return lane_bits(overstressed(st, bt, fs, worked));
   }
   bool strong(ProblemState &st, float bt, float fs) {
     RolledState &r = st.rolled;
     r.bt = bt;
     r.fs_plated = fs;
     if (!section_) section_.emplace(st);
+    section_->work(r, bt, worked_);
     if (overstressed(st, bt, fs, worked_)) return false;
     section_->add_concrete(worked_);
     const float m3 = st.m_comp[20] * 12.0f;
@@ -143,25 +147,6 @@ public:
   void settle(ProblemState &st, float) const { fill_inertia(st.i_n, worked_.n.inertia); }
 
 private:
-  // The sections worked for thickness bt, and whether the bottom of steel is above fs in tension or
-  // its top beyond fs in compression.
-  bool overstressed(const ProblemState &st, float bt, float fs, BothPlates &worked) const {
-    const RolledState &r = st.rolled;
-    const float tt = st.top_plate.thickness;
-    const float wt = st.top_plate.width;
-    section_->work(r, bt, worked);
-    const float L = st.length;
-    const float m3 = st.m_comp[20] * 12.0f;
-    const float m1 = (r.m_dead * 12.0f + (r.wb * bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
-    const float m2 = (r.m_total - r.m_dead) * 12.0f;
-    const RolledSteel &s = worked.steel;
-    const RolledComposite &n = worked.n;
-    const RolledComposite &n3 = worked.n3;
-    const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
-    const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
-    return bottom > fs || top < -fs;
-  }
-
   std::optional<BothPlatesSection> section_;
   BothPlates worked_;
 };
