@@ -22,19 +22,19 @@ void integrate_sums(const std::array<const float *, N> &m, const float *in, floa
     for (int s = 1; s <= 39; ++s) t[d][s] = m[d][s] / in[s] / e;
   float s1[N] = {}; // running single integrals of the curvature (weighted sums)
   float s2[N] = {}; // running double integrals
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= 19; ++i) {
     for (int d = 0; d < N; ++d) {
       // Station 2i-1, the odd fortieth point inside panel i.
       s1[d] = s1[d] + t[d][2 * i - 1] + t[d][2 * i - 1];
       s2[d] = s2[d] + t[d][2 * i - 1] + t[d][2 * i - 1];
       sums[d][i - 1] = s2[d];
-      if (i < 20) {
-        // Station 2i, twentieth point i.
-        s1[d] = s1[d] + t[d][2 * i];
-        s2[d] = s2[d] + s1[d] + s1[d];
-      }
+      // Station 2i, twentieth point i.
+      s1[d] = s1[d] + t[d][2 * i];
+      s2[d] = s2[d] + s1[d] + s1[d];
     }
   }
+  // Station 39, inside the last panel.
+  for (int d = 0; d < N; ++d) sums[d][19] = s2[d] + t[d][39] + t[d][39];
 }
 
 // The deflection (in) at twentieth point k = 1..10 from the sums: 0.06 = 144 (ft^2 to in^2) * 2/3
