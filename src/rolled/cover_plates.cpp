@@ -168,8 +168,10 @@ int weak_ahead(ProblemState &st, Plates &plates, const PlatedStress &allowable, 
 // stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
 // last thickness whose strength was checked, or negative when none was. The trial thickness and
 // its allowable stress stay in locals until a trial passes the strength or the search ends.
-// Strength checks are worked four thicknesses ahead while the thickness steps by sixteenths.
-template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
+// With work_ahead the strength checks are worked four thicknesses ahead while the thickness steps
+// by sixteenths.
+template <class Plates>
+Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried, bool work_ahead) {
   RolledState &r = st.rolled;
   const float tmax = r.tmax;
   const float wb = r.wb;
@@ -180,7 +182,7 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
   int weak = 0;  // bit k: the k-th next trial fails its strength check
   Trial trial;
   for (;;) {
-    if (ahead == 0 && wb > 0.5f) {
+    if (ahead == 0 && work_ahead && wb > 0.5f) {
       weak = weak_ahead(st, plates, allowable, bt, tmax);
       ahead = kLanes;
       if (weak == (1 << kLanes) - 1) { // all four fail: step over them
@@ -224,15 +226,15 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
 
 // The search above, leaving every section of a composite beam as of the last thickness checked,
 // as the rest of the design and the report read them.
-Trial thickness_search(ProblemState &st) {
+Trial thickness_search(ProblemState &st, bool ahead) {
   RolledState &r = st.rolled;
   float tried = -1.0f;
   if (st.beam_type == 2) {
     EqualPlates plates(st);
-    return try_thicknesses(st, plates, tried);
+    return try_thicknesses(st, plates, tried, ahead);
   }
   BottomPlate plate;
-  const Trial trial = try_thicknesses(st, plate, tried);
+  const Trial trial = try_thicknesses(st, plate, tried, ahead);
   if (tried >= 0.0f) {
     const float bt = r.bt;
     r.bt = tried;
@@ -289,7 +291,7 @@ void place_plates(ProblemState &st) {
 
 } // namespace
 
-bool design_row_plates(ProblemState &st) {
+bool design_row_plates(ProblemState &st, bool ahead) {
   RolledState &r = st.rolled;
   const float input_width = st.bottom_plate.width;
   r.wb = input_width;
@@ -301,7 +303,7 @@ bool design_row_plates(ProblemState &st) {
     r.bt = 0.1875f;
     r.tmax = 2.0f * r.tf;
     if (st.type_steel == 572 && r.tmax > 1.5f) r.tmax = 1.5f;
-    const Trial trial = thickness_search(st);
+    const Trial trial = thickness_search(st, ahead);
     if (trial == Trial::Rejected) return false;
     if (trial == Trial::Passed) {
       if (r.tmin <= r.bt || r.wb == 0.0f) return true;
