@@ -168,10 +168,10 @@ int weak_ahead(ProblemState &st, Plates &plates, const PlatedStress &allowable, 
 // stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
 // last thickness whose strength was checked, or negative when none was. The trial thickness and
 // its allowable stress stay in locals until a trial passes the strength or the search ends.
-// With work_ahead the strength checks are worked four thicknesses ahead while the thickness steps
+// With kWorkAhead the strength checks are worked four thicknesses ahead while the thickness steps
 // by sixteenths.
-template <class Plates>
-Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried, bool work_ahead) {
+template <bool kWorkAhead, class Plates>
+Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
   RolledState &r = st.rolled;
   const float tmax = r.tmax;
   const float wb = r.wb;
@@ -182,7 +182,7 @@ Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried, bool work_
   int weak = 0;  // bit k: the k-th next trial fails its strength check
   Trial trial;
   for (;;) {
-    if (ahead == 0 && work_ahead && wb > 0.5f) {
+    if (kWorkAhead && ahead == 0 && wb > 0.5f) {
       weak = weak_ahead(st, plates, allowable, bt, tmax);
       ahead = kLanes;
       if (weak == (1 << kLanes) - 1) { // all four fail: step over them
@@ -231,10 +231,11 @@ Trial thickness_search(ProblemState &st, bool ahead) {
   float tried = -1.0f;
   if (st.beam_type == 2) {
     EqualPlates plates(st);
-    return try_thicknesses(st, plates, tried, ahead);
+    return ahead ? try_thicknesses<true>(st, plates, tried) : try_thicknesses<false>(st, plates, tried);
   }
   BottomPlate plate;
-  const Trial trial = try_thicknesses(st, plate, tried, ahead);
+  const Trial trial =
+      ahead ? try_thicknesses<true>(st, plate, tried) : try_thicknesses<false>(st, plate, tried);
   if (tried >= 0.0f) {
     const float bt = r.bt;
     r.bt = tried;
