@@ -29,7 +29,7 @@ public:
   }
   Lanes operator()(Lanes bt) const {
     if (fs_ > 0.0f) return splat(fs_);
-    if (!by_thickness_) return splat(std::min(fsd_, fsd_));
+    if (!by_thickness_) return splat(fsd_); // std::min(fsd_, fsd_) is fsd_
     const Lanes fsw = bt > 1.5f ? splat(23.0f) : (bt > 0.75f ? splat(25.0f) : splat(27.0f));
     return fsd_ < fsw ? splat(fsd_) : fsw; // std::min(fsw, fsd_)
   }
