@@ -9,25 +9,32 @@ namespace ss {
 
 namespace {
 
-// The running sums of the double integration: on return sums[i-1] holds the double integral after
-// panel i (i = 1..20). Reads m and in at stations 1..39; sums may be the very array m (element i-1
-// is written after elements 2i and below are read).
-void integrate_sums(const float *m, const float *in, float e, float *sums) {
-  float s1 = 0.0f; // running single integral of the curvature (weighted sums)
-  float s2 = 0.0f; // running double integral
-  for (int i = 1; i <= 20; ++i) {
-    // Station 2i-1, the odd fortieth point inside panel i.
-    float t = m[2 * i - 1] / in[2 * i - 1] / e;
-    s1 = s1 + t + t;
-    s2 = s2 + t + t;
-    sums[i - 1] = s2;
-    if (i < 20) {
+// The running sums of the double integration of N moment diagrams m[0..N-1] over the same
+// inertias, side by side: on return sums[d][i-1] holds the double integral of diagram d after
+// panel i (i = 1..20). Reads the diagrams and in at stations 1..39; a sums array may be the very
+// array of its diagram (every station is read before the first sum is written).
+template <int N>
+void integrate_sums(const std::array<const float *, N> &m, const float *in, float e,
+                    const std::array<float *, N> &sums) {
+  // The curvatures first, in a loop of independent divisions the compiler runs several at a time.
+  std::array<std::array<float, 40>, N> t;
+  for (int d = 0; d < N; ++d)
+    for (int s = 1; s <= 39; ++s) t[d][s] = m[d][s] / in[s] / e;
+  float s1[N] = {}; // running single integrals of the curvature (weighted sums)
+  float s2[N] = {}; // running double integrals
+  for (int i = 1; i <= 19; ++i) {
+    for (int d = 0; d < N; ++d) {
+      // Station 2i-1, the odd fortieth point inside panel i.
+      s1[d] = s1[d] + t[d][2 * i - 1] + t[d][2 * i - 1];
+      s2[d] = s2[d] + t[d][2 * i - 1] + t[d][2 * i - 1];
+      sums[d][i - 1] = s2[d];
       // Station 2i, twentieth point i.
-      t = m[2 * i] / in[2 * i] / e;
-      s1 = s1 + t;
-      s2 = s2 + s1 + s1;
+      s1[d] = s1[d] + t[d][2 * i];
+      s2[d] = s2[d] + s1[d] + s1[d];
     }
   }
+  // Station 39, inside the last panel.
+  for (int d = 0; d < N; ++d) sums[d][19] = s2[d] + t[d][39] + t[d][39];
 }
 
 // The deflection (in) at twentieth point k = 1..10 from the sums: 0.06 = 144 (ft^2 to in^2) * 2/3
@@ -40,7 +47,7 @@ void integrate_sums(const float *m, const float *in, float e, float *sums) {
 } // namespace
 
 void COMPDF(const float *m, const float *in, float *acc, float l, float *out, float e) {
-  integrate_sums(m, in, e, out);
+  integrate_sums<1>({m}, in, e, {out});
   for (int k = 1; k <= 10; ++k) {
     out[k - 1] = deflection_at(out, l, k);
     acc[k - 1] = out[k - 1] + acc[k - 1];
@@ -100,19 +107,31 @@ const float *live_load_inertia(const ProblemState &st) {
   return composite ? st.i_n.data() : st.i_steel.data();
 }
 
-// Midspan deflection (in per kip/ft) under a unit uniform load over the span.
-float uniform_midspan(const ProblemState &st, const SpanGeometry &g) {
-  std::array<float, 20> sums;
-  integrate_sums(g.moments.uniform.data(), live_load_inertia(st), st.e, sums.data());
-  return deflection_at(sums.data(), st.length, 10);
+// The double-integration sums of the unit uniform load and, when `point`, of the unit load at
+// midspan, worked side by side.
+struct UnitSums {
+  std::array<float, 20> uniform, point;
+};
+
+UnitSums unit_sums(const ProblemState &st, const SpanGeometry &g, bool point) {
+  UnitSums u;
+  const float *in = live_load_inertia(st);
+  if (point) {
+    integrate_sums<2>({g.moments.uniform.data(), g.moments.point.data()}, in, st.e,
+                      {u.uniform.data(), u.point.data()});
+  } else {
+    integrate_sums<1>({g.moments.uniform.data()}, in, st.e, {u.uniform.data()});
+  }
+  return u;
 }
 
 // Midspan deflection under a unit load p-1 ft from midspan, p = 1..22 (element p; 0 unused), and
-// (element 0) under a unit load at midspan. By reciprocity the deflection at twentieth point k
-// under a unit load at midspan is the midspan deflection under a unit load at k.
-std::array<float, 23> midspan_influence(const ProblemState &st, const SpanGeometry &g) {
-  std::array<float, 20> u; // twentieth points k = 1..10 at k-1, then the first intermediate sum
-  integrate_sums(g.moments.point.data(), live_load_inertia(st), st.e, u.data());
+// (element 0) under a unit load at midspan, from the point load's sums u. By reciprocity the
+// deflection at twentieth point k under a unit load at midspan is the midspan deflection under a
+// unit load at k.
+std::array<float, 23> midspan_influence(const ProblemState &st, const SpanGeometry &g,
+                                        std::array<float, 20> u) {
+  // Twentieth points k = 1..10 at k-1, then the first intermediate sum.
   for (int k = 1; k <= 10; ++k) u[k - 1] = deflection_at(u.data(), st.length, k);
   std::array<float, 23> w{};
   w[0] = u[9];
@@ -144,8 +163,9 @@ float truck_influence(const ProblemState &st, const std::array<float, 23> &w) {
 
 // Truck, lane and military deflections of the highway classes (and of a railroad span whose
 // train is left out), r the ratio of the distribution factors.
-void highway_deflections(ProblemState &st, const SpanGeometry &g, float uniform_mid, float r) {
-  const std::array<float, 23> w = midspan_influence(st, g);
+void highway_deflections(ProblemState &st, const SpanGeometry &g, const std::array<float, 20> &point,
+                         float uniform_mid, float r) {
+  const std::array<float, 23> w = midspan_influence(st, g, point);
   if (st.omit_truck != 1) st.defl_truck = truck_influence(st, w) * st.truck_wheel_load * r;
   if (st.omit_lane != 1)
     st.defl_lane = (st.lane_conc_load * w[0] + st.lane_uniform_load * uniform_mid * 2.0f) * r;
@@ -169,16 +189,19 @@ void LLDEFL(ProblemState &st) {
     const float L = st.length;
     const float r = st.dfd / st.dfm; // moment-distributed loads to deflection-distributed loads
     const SpanGeometry &g = span_geometry(st);
-    const float uniform_mid = uniform_midspan(st, g);
+    const bool railroad = st.omit_truck != 1 && st.live_class == 3;
+    const UnitSums sums = unit_sums(st, g, !railroad);
+    // Midspan deflection (in per kip/ft) under a unit uniform load over the span.
+    const float uniform_mid = deflection_at(sums.uniform.data(), L, 10);
     st.defl_sidewalk = st.swll * uniform_mid;
-    if (st.omit_truck != 1 && st.live_class == 3) {
+    if (railroad) {
       // The uniform load with the same midspan moment as the train with impact; the train alone
       // governs a railroad span, which needs no influence line.
       st.defl_railroad = r * uniform_mid * 8.0f / L * (st.m_live[10] + st.m_rri[10]) / L;
       st.deflection_ratio = 640;
       st.allowed_deflection = L * 0.01875f;
     } else {
-      highway_deflections(st, g, uniform_mid, r);
+      highway_deflections(st, g, sums.point, uniform_mid, r);
     }
   }
   st.defl_total =

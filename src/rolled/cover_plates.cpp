@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "deflection/deflection.h"
+#include "rolled/lanes.h"
 #include "rolled/numeric.h"
 #include "rolled/section_table.h"
 #include "rolled/sections.h"
@@ -25,6 +26,12 @@ public:
     fsw = std::min(fsw, fsd_);
     if (fs_ > 0.0f) fsw = fs_;
     return fsw;
+  }
+  Lanes operator()(Lanes bt) const {
+    if (fs_ > 0.0f) return splat(fs_);
+    if (!by_thickness_) return splat(fsd_); // std::min(fsd_, fsd_) is fsd_
+    const Lanes fsw = bt > 1.5f ? splat(23.0f) : (bt > 0.75f ? splat(25.0f) : splat(27.0f));
+    return fsd_ < fsw ? splat(fsd_) : fsw; // std::min(fsw, fsd_)
   }
 
 private:
@@ -60,13 +67,11 @@ public:
       : d_(st.rolled.d), d_cubed_((d_ * d_) * d_), inertia_(st.rolled.inertia), wb_(st.rolled.wb), wg_(st.wg),
         length_(st.length), m_total_12_(st.rolled.m_total * 12.0f) {}
 
-  bool strong(ProblemState &, float bt, float fs) {
-    const float L = length_;
-    const float d2 = d_ + bt + bt;
-    const float d2_cubed = (d2 * d2) * d2;
-    itot_ = (d2_cubed - d_cubed_) * wb_ / 12.0f + inertia_;
-    const float stress = (m_total_12_ + wb_ * bt * wg_ / 48.0f * L * L) * d2 * 0.5f / itot_;
-    return !(stress > fs);
+  bool strong(ProblemState &, float bt, float fs) { return !(stress_at(bt, itot_) > fs); }
+  // The lanes whose thickness fails the strength check at its allowable stress, as strong().
+  int weak(ProblemState &, Lanes bt, Lanes fs) const {
+    Lanes itot;
+    return lane_bits(stress_at(bt, itot) > fs);
   }
   // The top plate of the last thickness checked, and for one that passed its inertia diagram.
   void leave(ProblemState &st, float bt) const {
@@ -79,9 +84,36 @@ public:
   }
 
 private:
+  // The midspan stress with plates bt thick, and the plated inertia: of one trial or of lanes.
+  template <class F> F stress_at(F bt, F &itot) const {
+    const float L = length_;
+    const F d2 = d_ + bt + bt;
+    const F d2_cubed = (d2 * d2) * d2;
+    itot = (d2_cubed - d_cubed_) * wb_ / 12.0f + inertia_;
+    return (m_total_12_ + wb_ * bt * wg_ / 48.0f * L * L) * d2 * 0.5f / itot;
+  }
+
   float d_, d_cubed_, inertia_, wb_, wg_, length_, m_total_12_;
   float itot_ = 0.0f;
 };
+
+// Whether the bottom of steel of the sections worked for thickness bt is above fs in tension or
+// its top beyond fs in compression (F: float, or Lanes for lanes of thicknesses).
+template <class F, class Worked> auto overstressed(const ProblemState &st, F bt, F fs, const Worked &worked) {
+  const RolledState &r = st.rolled;
+  const float tt = st.top_plate.thickness;
+  const float wt = st.top_plate.width;
+  const float L = st.length;
+  const float m3 = st.m_comp[20] * 12.0f;
+  const F m1 = (r.m_dead * 12.0f + (r.wb * bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
+  const float m2 = (r.m_total - r.m_dead) * 12.0f;
+  const auto &s = worked.steel;
+  const auto &n = worked.n;
+  const auto &n3 = worked.n3;
+  const F bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
+  const F top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
+  return (bottom > fs) | (top < -fs);
+}
 
 // "CB": bottom and top of steel and top of concrete at midspan, with the non-composite load
 // (and the plates' weight) on the plated steel, the composite dead load on 3n and the live load on n.
@@ -89,26 +121,25 @@ private:
 // section into the state as it ends.
 class BottomPlate {
 public:
+  // The lanes whose thickness fails the steel stresses at its allowable stress, as strong().
+  int weak(ProblemState &st, Lanes bt, Lanes fs) {
+    if (!section_) section_.emplace(st);
+    BothPlatesLanes worked;
+    section_->work(st.rolled, bt, worked);
+    return lane_bits(overstressed(st, bt, fs, worked));
+  }
   bool strong(ProblemState &st, float bt, float fs) {
     RolledState &r = st.rolled;
     r.bt = bt;
     r.fs_plated = fs;
-    const float tt = st.top_plate.thickness;
-    const float wt = st.top_plate.width;
     if (!section_) section_.emplace(st);
-    section_->work(r, worked_);
-    const float L = st.length;
+    section_->work(r, bt, worked_);
+    if (overstressed(st, bt, fs, worked_)) return false;
+    section_->add_concrete(worked_);
     const float m3 = st.m_comp[20] * 12.0f;
-    const float m1 = (r.m_dead * 12.0f + (r.wb * r.bt + wt * tt) * st.wg / 96.0f * L * L) - m3;
     const float m2 = (r.m_total - r.m_dead) * 12.0f;
-    const RolledSteel &s = worked_.steel;
     const RolledComposite &n = worked_.n;
     const RolledComposite &n3 = worked_.n3;
-    const float bottom = m1 * s.ybot / s.inertia + m2 * n.ybot / n.inertia + m3 * n3.ybot / n3.inertia;
-    if (bottom > r.fs_plated) return false;
-    const float top = m1 * s.ytop / s.inertia + m2 * n.ytop / n.inertia + m3 * n3.ytop / n3.inertia;
-    if (top < -r.fs_plated) return false;
-    section_->add_concrete(worked_);
     const float concrete = m2 * n.yconc / n.inertia + m3 * n3.yconc / n3.inertia;
     return !(concrete < -st.fc);
   }
@@ -120,19 +151,48 @@ private:
   BothPlates worked_;
 };
 
+// The strength checks of the four thicknesses after bt, worked ahead: bit k set when the k-th
+// lies within the search (above 3/16 in, not above tmax) and fails.
+template <class Plates>
+int weak_ahead(ProblemState &st, Plates &plates, const PlatedStress &allowable, float bt, float tmax) {
+  float b[kLanes];
+  b[0] = bt + 0.0625f;
+  for (int k = 1; k < kLanes; ++k) b[k] = b[k - 1] + 0.0625f;
+  const Lanes lanes{b[0], b[1], b[2], b[3]};
+  const int within = lane_bits((lanes <= tmax) & (lanes > 0.1875f));
+  if ((within & 1) == 0) return 0; // the search ends at the next thickness
+  return within & plates.weak(st, lanes, allowable(lanes));
+}
+
 // Thicker and thicker plates of the current width, by sixteenths of an inch, until one passes the
 // stresses and the live-load deflection. Ends within (tmax - 3/16) * 16 steps. `tried` is the
 // last thickness whose strength was checked, or negative when none was. The trial thickness and
 // its allowable stress stay in locals until a trial passes the strength or the search ends.
-template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
+// With kWorkAhead the strength checks are worked four thicknesses ahead while the thickness steps
+// by sixteenths.
+template <bool kWorkAhead, class Plates>
+Trial try_thicknesses(ProblemState &st, Plates &plates, float &tried) {
   RolledState &r = st.rolled;
   const float tmax = r.tmax;
   const float wb = r.wb;
   const PlatedStress allowable(st);
   float bt = r.bt;
   float fs = 0.0f;
+  int ahead = 0; // trials worked ahead and not reached yet
+  int weak = 0;  // bit k: the k-th next trial fails its strength check
   Trial trial;
   for (;;) {
+    if (kWorkAhead && ahead == 0 && wb > 0.5f) {
+      weak = weak_ahead(st, plates, allowable, bt, tmax);
+      ahead = kLanes;
+      if (weak == (1 << kLanes) - 1) { // all four fail: step over them
+        for (int k = 0; k < kLanes; ++k) bt = bt + 0.0625f;
+        fs = allowable(bt);
+        tried = bt;
+        ahead = 0;
+        continue;
+      }
+    }
     bt = bt + 0.0625f;
     if (!(bt <= tmax)) {
       trial = Trial::Exhausted;
@@ -145,7 +205,10 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
     if (wb <= 0.5f) bt = 0.0f;
     fs = allowable(bt);
     tried = bt;
-    if (!plates.strong(st, bt, fs)) continue;
+    const bool known_weak = (weak & 1) != 0;
+    weak >>= 1;
+    ahead = std::max(ahead - 1, 0);
+    if (known_weak || !plates.strong(st, bt, fs)) continue;
     r.bt = bt;
     r.fs_plated = fs;
     plates.settle(st, bt);
@@ -163,15 +226,16 @@ template <class Plates> Trial try_thicknesses(ProblemState &st, Plates &plates, 
 
 // The search above, leaving every section of a composite beam as of the last thickness checked,
 // as the rest of the design and the report read them.
-Trial thickness_search(ProblemState &st) {
+Trial thickness_search(ProblemState &st, bool ahead) {
   RolledState &r = st.rolled;
   float tried = -1.0f;
   if (st.beam_type == 2) {
     EqualPlates plates(st);
-    return try_thicknesses(st, plates, tried);
+    return ahead ? try_thicknesses<true>(st, plates, tried) : try_thicknesses<false>(st, plates, tried);
   }
   BottomPlate plate;
-  const Trial trial = try_thicknesses(st, plate, tried);
+  const Trial trial =
+      ahead ? try_thicknesses<true>(st, plate, tried) : try_thicknesses<false>(st, plate, tried);
   if (tried >= 0.0f) {
     const float bt = r.bt;
     r.bt = tried;
@@ -228,7 +292,7 @@ void place_plates(ProblemState &st) {
 
 } // namespace
 
-bool design_row_plates(ProblemState &st) {
+bool design_row_plates(ProblemState &st, bool ahead) {
   RolledState &r = st.rolled;
   const float input_width = st.bottom_plate.width;
   r.wb = input_width;
@@ -240,7 +304,7 @@ bool design_row_plates(ProblemState &st) {
     r.bt = 0.1875f;
     r.tmax = 2.0f * r.tf;
     if (st.type_steel == 572 && r.tmax > 1.5f) r.tmax = 1.5f;
-    const Trial trial = thickness_search(st);
+    const Trial trial = thickness_search(st, ahead);
     if (trial == Trial::Rejected) return false;
     if (trial == Trial::Passed) {
       if (r.tmin <= r.bt || r.wb == 0.0f) return true;

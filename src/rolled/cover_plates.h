@@ -15,8 +15,10 @@ namespace ss {
 float plated_allowable(const ProblemState &st, float bt);
 
 // Sizes the bottom plate (for "RP" an equal top plate) of the row loaded in st.rolled. Returns
-// false when the row is rejected. On success the plates are settled (not yet laid out).
-bool design_row_plates(ProblemState &st);
+// false when the row is rejected. On success the plates are settled (not yet laid out). With
+// `ahead` the strength checks of four trial thicknesses are worked at once; without, one trial
+// after the other (the plain search, the same result).
+bool design_row_plates(ProblemState &st, bool ahead = true);
 
 // Takes the input plates as they are (analysis of a row or of an input-defined section).
 void take_input_plates(ProblemState &st);

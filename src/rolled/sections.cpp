@@ -15,30 +15,40 @@ void top_terms(PlateTerms &p, float d, float tt, float wt) {
   p.it = p.qt * y_top + p.at * tt * tt / 12.0f;
 }
 
-void bottom_terms(PlateTerms &p, float d, float bt, float wb) {
+// The bottom plate's area, first moment and inertia for a thickness (F: float or Lanes).
+template <class F> struct BottomTerms { F ab, qb, ib; };
+
+template <class F> BottomTerms<F> bottom_terms(float d, F bt, float wb) {
+  BottomTerms<F> p;
   p.ab = bt * wb;
-  const float y_bot = (d + bt) * 0.5f;
+  const F y_bot = (d + bt) * 0.5f;
   p.qb = p.ab * y_bot;
   p.ib = p.qb * y_bot + p.ab * bt * bt / 12.0f;
+  return p;
 }
 
 PlateTerms plate_terms(const RolledState &r, float tt, float wt) {
   PlateTerms p{};
   top_terms(p, r.d, tt, wt);
-  bottom_terms(p, r.d, r.bt, r.wb);
+  const BottomTerms<float> b = bottom_terms(r.d, r.bt, r.wb);
+  p.ab = b.ab;
+  p.qb = b.qb;
+  p.ib = b.ib;
   return p;
 }
 
-[[gnu::always_inline]] inline void both_plates(const RolledState &r, const PlateTerms &p, float tt,
-                                               RolledSteel &s3) {
+// The steel section with both plates, the bottom one bt thick (Steel: RolledSteel or LanesSteel).
+template <class F, class Steel>
+[[gnu::always_inline]] inline void both_plates(const RolledState &r, const PlateTerms &p,
+                                               const BottomTerms<F> &b, float tt, F bt, Steel &s3) {
   const float a = r.area;
   const float i = r.inertia;
   const float yc = r.yc;
-  s3.area = (a + p.at) + p.ab;
-  s3.e = ratio_or(p.qt + p.qb, s3.area, 0.0f);
-  s3.inertia = ((i + p.it) + p.ib) - s3.e * (p.qt + p.qb);
+  s3.area = (a + p.at) + b.ab;
+  s3.e = ratio_or(p.qt + b.qb, s3.area, 0.0f);
+  s3.inertia = ((i + p.it) + b.ib) - s3.e * (p.qt + b.qb);
   s3.ytop = -((yc + s3.e) + tt);
-  s3.ybot = (yc - s3.e) + r.bt;
+  s3.ybot = (yc - s3.e) + bt;
 }
 
 } // namespace
@@ -69,7 +79,7 @@ void steel_sections(RolledState &r, float tt, float wt) {
   s2.ytop = -(yc + s2.e);
   s2.ybot = (yc - s2.e) + bt;
 
-  both_plates(r, p, tt, r.steel[kBeamPlates]);
+  both_plates(r, p, BottomTerms<float>{p.ab, p.qb, p.ib}, tt, bt, r.steel[kBeamPlates]);
 }
 
 namespace {
@@ -78,10 +88,10 @@ bool has_top(int k) { return k == kBeamTopPlate || k == kBeamPlates; }
 bool has_bottom(int k) { return k == kBeamBottomPlate || k == kBeamPlates; }
 
 // Top and bottom of steel of section k whose composite axis lies `shift` below the beam's mid-depth.
-float top_of_steel(int k, float yc, float shift, float tt) {
+template <class F> F top_of_steel(int k, float yc, F shift, float tt) {
   return has_top(k) ? -((yc + shift) + tt) : -(yc + shift);
 }
-float bottom_of_steel(int k, float yc, float shift, float bt) {
+template <class F> F bottom_of_steel(int k, float yc, F shift, F bt) {
   return has_bottom(k) ? (yc - shift) + bt : yc - shift;
 }
 
@@ -106,31 +116,32 @@ Slab slab_of(ProblemState &st) {
   return c;
 }
 
-// The sections for n and 3n of steel section p (kind k). Without `complete` the top of concrete
-// and the connectors' Q/I are left out (a plate search reads neither at most trials).
-[[gnu::always_inline]] inline void composite_pair(const RolledSteel &p, const Slab &c, int k,
-                                                  RolledComposite &cn, RolledComposite &c3, bool complete) {
-  const float dist = -((c.yc + c.ys) + p.e);
+// The sections for n and 3n of steel section p (kind k) with a bottom plate bt thick. Without
+// `complete` the top of concrete and the connectors' Q/I are left out (a plate search reads neither
+// at most trials). F is float or Lanes, Steel and Composite the sections of its kind.
+template <class F, class Steel, class Composite>
+[[gnu::always_inline]] inline void composite_pair(const Steel &p, const Slab &c, int k, F bt, Composite &cn,
+                                                  Composite &c3, bool complete) {
+  const F dist = -((c.yc + c.ys) + p.e);
 
   // A section and slab both without area: the axis stays where it is.
-  const float s = ratio_or(c.ac * dist, c.ac + p.area, 0.0f);
-  const float q = p.area * s;
+  const F s = ratio_or(c.ac * dist, c.ac + p.area, 0.0f);
+  const F q = p.area * s;
   cn.inertia = (q * dist + c.ic) + p.inertia;
-  const float sn = s + p.e;
+  const F sn = s + p.e;
   cn.ytop = top_of_steel(k, c.yc, sn, c.tt);
-  cn.ybot = bottom_of_steel(k, c.yc, sn, c.bt);
+  cn.ybot = bottom_of_steel(k, c.yc, sn, bt);
   if (complete) {
     cn.yconc = (cn.ytop - c.hc) / c.n;
     cn.q = ratio_or(q, cn.inertia, 0.0f);
   }
 
-  const float s3 = ratio_or(c.ac3 * dist, c.ac3 + p.area, 0.0f);
+  const F s3 = ratio_or(c.ac3 * dist, c.ac3 + p.area, 0.0f);
   c3.inertia = (c.ic3 + p.inertia) + (p.area * s3) * dist;
-  const float s3n = s3 + p.e;
+  const F s3n = s3 + p.e;
   c3.ytop = top_of_steel(k, c.yc, s3n, c.tt);
-  c3.ybot = bottom_of_steel(k, c.yc, s3n, c.bt);
+  c3.ybot = bottom_of_steel(k, c.yc, s3n, bt);
   if (complete) c3.yconc = (c3.ytop - c.hc) / c.n3;
-  c3.q = 0.0f;
 }
 
 } // namespace
@@ -138,19 +149,25 @@ Slab slab_of(ProblemState &st) {
 void composite_sections(ProblemState &st) {
   const Slab c = slab_of(st);
   RolledState &r = st.rolled;
-  for (std::size_t k = 0; k < kRolledSections; ++k)
-    composite_pair(r.steel[k], c, static_cast<int>(k), r.comp_n[k], r.comp_3n[k], true);
+  for (std::size_t k = 0; k < kRolledSections; ++k) {
+    composite_pair(r.steel[k], c, static_cast<int>(k), c.bt, r.comp_n[k], r.comp_3n[k], true);
+    r.comp_3n[k].q = 0.0f;
+  }
 }
 
 BothPlatesSection::BothPlatesSection(ProblemState &st) : slab_(slab_of(st)), tt_(st.top_plate.thickness) {
   top_terms(plates_, st.rolled.d, tt_, st.top_plate.width);
 }
 
-void BothPlatesSection::work(const RolledState &r, BothPlates &out) {
-  bottom_terms(plates_, r.d, r.bt, r.wb);
-  both_plates(r, plates_, tt_, out.steel);
-  slab_.bt = r.bt;
-  composite_pair(out.steel, slab_, kBeamPlates, out.n, out.n3, false);
+void BothPlatesSection::work(const RolledState &r, float bt, BothPlates &out) const {
+  both_plates(r, plates_, bottom_terms(r.d, bt, r.wb), tt_, bt, out.steel);
+  composite_pair(out.steel, slab_, kBeamPlates, bt, out.n, out.n3, false);
+  out.n3.q = 0.0f;
+}
+
+void BothPlatesSection::work(const RolledState &r, Lanes bt, BothPlatesLanes &out) const {
+  both_plates(r, plates_, bottom_terms(r.d, bt, r.wb), tt_, bt, out.steel);
+  composite_pair(out.steel, slab_, kBeamPlates, bt, out.n, out.n3, false);
 }
 
 void BothPlatesSection::add_concrete(BothPlates &out) const {

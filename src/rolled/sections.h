@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "rolled/lanes.h"
 #include "state/problem_state.h"
 
 namespace ss {
@@ -36,11 +37,24 @@ struct BothPlates {
   RolledComposite n, n3; // without the top of concrete until add_concrete, never with Q/I
 };
 
+// The same for several bottom plate thicknesses at once, lane by lane.
+struct LanesSteel {
+  Lanes area, e, inertia, ytop, ybot;
+};
+struct LanesComposite {
+  Lanes inertia, ytop, ybot, yconc, q;
+};
+struct BothPlatesLanes {
+  LanesSteel steel;
+  LanesComposite n, n3; // without the tops of concrete
+};
+
 class BothPlatesSection {
 public:
   explicit BothPlatesSection(ProblemState &st);
-  // Steel, n and 3n sections with both plates for the thickness r.bt.
-  void work(const RolledState &r, BothPlates &out);
+  // Steel, n and 3n sections with both plates for the bottom plate bt x r.wb.
+  void work(const RolledState &r, float bt, BothPlates &out) const;
+  void work(const RolledState &r, Lanes bt, BothPlatesLanes &out) const;
   // Their tops of concrete.
   void add_concrete(BothPlates &out) const;
 

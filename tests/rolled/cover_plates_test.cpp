@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "rolled/cover_plates.h"
 #include "rolled/sections.h"
 #include "rolled_fixture.h"
+#include "state/state_compare.h"
 
 namespace ss {
 namespace {
@@ -310,6 +312,41 @@ TEST(PlateSizing, CompositeSearchLeavesEverySectionOfItsThickness) {
         EXPECT_TRUE(same(p.st->rolled.comp_3n, q.st->rolled.comp_3n)) << r << " " << m << " " << tt;
       }
   EXPECT_GT(passed, 10);
+}
+
+// Working the strength checks of four thicknesses ahead settles, and leaves in the state, bit for
+// bit what trying the thicknesses one after the other does: over generated rows, moments, steels,
+// given stresses, plate widths and deflection limits of both plated beams.
+TEST(PlateSizing, ThicknessesWorkedAheadLeaveTheStateOfOneTrialAtATime) {
+  std::mt19937 random(16);
+  const auto any = [&](std::initializer_list<float> v) { return v.begin()[random() % v.size()]; };
+  int passed = 0;
+  for (int trial = 0; trial < 2000; ++trial) {
+    const auto row = static_cast<std::int32_t>(1 + random() % kRolledRowCount);
+    PlatedRow p(row, any({10.0f, 150.0f, 600.0f, 2000.0f, 6000.0f}), trial % 2 == 0 ? 2 : 3);
+    ProblemState &st = *p.st;
+    st.rolled.m_dead = st.rolled.m_total * any({0.0f, 0.3f, 0.7f});
+    st.m_comp[20] = st.rolled.m_dead * any({0.0f, 0.25f});
+    st.type_steel = static_cast<std::int32_t>(any({36.0f, 441.0f, 572.0f}));
+    st.fs = any({0.0f, 0.0f, 22.0f});
+    st.rolled.fs_section = any({20.0f, 27.0f});
+    st.bottom_plate.width = any({0.0f, 0.0f, 0.25f, 9.0f, 14.5f});
+    st.bottom_plate.thickness = any({0.0f, 0.5f, 1.0f});
+    st.slab_width = 84.0f;
+    st.slab_thickness = 7.5f;
+    st.e = any({0.0f, 2416.67f});
+    st.truck_wheel_load = 16.0f;
+    st.lane_conc_load = 18.0f;
+    st.lane_uniform_load = 0.32f;
+    st.allowed_deflection = st.length * any({0.0004f, 0.00125f, 0.01f});
+    auto plain = std::make_unique<ProblemState>(st);
+    const bool designed = design_row_plates(st);
+    ASSERT_EQ(designed, design_row_plates(*plain, false)) << trial;
+    EXPECT_EQ(state_difference(st, *plain), "") << trial;
+    passed += designed ? 1 : 0;
+  }
+  EXPECT_GT(passed, 400);
+  EXPECT_LT(passed, 1600);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // Steel and composite section properties, worked by hand with the parallel-axis theorem.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <random>
+
 #include "rolled/section_table.h"
 #include "rolled/sections.h"
 #include "rolled_fixture.h"
@@ -155,6 +159,61 @@ TEST(CompositeSections, BlankRatioAndConcreteStressTakeTheirDefaults) {
   composite_sections(*p.st);
   EXPECT_EQ(p.st->modular_ratio, 10);
   EXPECT_EQ(p.st->fc, 1.2f);
+}
+
+// The section with both plates as a plate search works it, for one thickness and for four lanes
+// of thicknesses, is bit for bit the state's section with both plates, over generated beams,
+// slabs and plates (zero areas and thicknesses among them).
+TEST(BothPlatesSection, EveryLaneIsTheStateSectionBitForBit) {
+  std::mt19937 random(16);
+  const float picks[] = {0.0f, 0.25f, 0.5625f, 1.0f, 3.5f, 12.0f, 29.3f, 1.0e-3f, 7.0e4f};
+  auto pick = [&] {
+    return picks[random() % std::size(picks)] * (1.0f + static_cast<float>(random() % 97) / 64.0f);
+  };
+  auto bits = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+  for (int trial = 0; trial < 400; ++trial) {
+    Slab p;
+    ProblemState &st = *p.st;
+    RolledState &r = st.rolled;
+    r.area = pick();
+    r.d = pick();
+    r.yc = r.d * 0.5f;
+    r.inertia = pick();
+    r.wb = pick();
+    st.slab_width = pick();
+    st.slab_thickness = pick();
+    st.coping = pick();
+    st.modular_ratio = static_cast<std::int32_t>(random() % 12);
+    st.top_plate.thickness = pick();
+    st.top_plate.width = pick();
+    const BothPlatesSection section(st);
+    const Lanes bt{pick(), pick(), pick(), pick()};
+    BothPlatesLanes lanes;
+    section.work(r, bt, lanes);
+    for (int k = 0; k < kLanes; ++k) {
+      BothPlates one;
+      section.work(r, bt[k], one);
+      r.bt = bt[k];
+      steel_sections(r, st.top_plate.thickness, st.top_plate.width);
+      composite_sections(st);
+      const RolledSteel &s = r.steel[kBeamPlates];
+      const RolledComposite &n = r.comp_n[kBeamPlates];
+      const RolledComposite &n3 = r.comp_3n[kBeamPlates];
+      const float expected[] = {s.area, s.e,    s.inertia,  s.ytop,  s.ybot, n.inertia,
+                                n.ytop, n.ybot, n3.inertia, n3.ytop, n3.ybot};
+      const float single[] = {one.steel.area, one.steel.e,   one.steel.inertia, one.steel.ytop,
+                              one.steel.ybot, one.n.inertia, one.n.ytop,        one.n.ybot,
+                              one.n3.inertia, one.n3.ytop,   one.n3.ybot};
+      const float lane[] = {lanes.steel.area[k], lanes.steel.e[k],    lanes.steel.inertia[k],
+                            lanes.steel.ytop[k], lanes.steel.ybot[k], lanes.n.inertia[k],
+                            lanes.n.ytop[k],     lanes.n.ybot[k],     lanes.n3.inertia[k],
+                            lanes.n3.ytop[k],    lanes.n3.ybot[k]};
+      for (std::size_t v = 0; v < std::size(expected); ++v) {
+        EXPECT_EQ(bits(single[v]), bits(expected[v])) << "trial " << trial << " value " << v;
+        EXPECT_EQ(bits(lane[v]), bits(expected[v])) << "trial " << trial << " lane " << k << " value " << v;
+      }
+    }
+  }
 }
 
 TEST(SectionAt, ClassifiesEveryStretchOfTheSpan) {
