@@ -3,8 +3,8 @@
 // command line and console answers made of words from a fixed list (so no name ever leaves the
 // scratch directory), and the deck's bytes. The program runs in process; a finding is a crash, a
 // sanitizer report, an exit status outside 0-3, a status 1 or 2 with nothing on standard error, a
-// changed deck (unless the deck came from standard input and a report named deck replaced that
-// file with consent), a file replaced without consent, or a temporary file left behind.
+// changed deck (the file named deck, when the run read it: another deck's report may replace it
+// with consent), a file replaced without consent, or a temporary file left behind.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,8 +13,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "cli/options.h"
 #include "cli/program.h"
 
 namespace {
@@ -68,9 +70,9 @@ std::vector<std::string> words(const std::uint8_t *&p, const std::uint8_t *end) 
 struct Scene {
   std::string deck, old_report = "the previous report", old_csv = "the previous csv";
   bool consent = false;
-  // A "-" among the names or answers may make standard input the deck; the file named deck is
-  // then an ordinary file that a report may replace with consent.
-  bool deck_may_be_stdin = false;
+  // The run's deck is another file or standard input: the file named deck is then an ordinary
+  // file that a report may replace with consent.
+  bool deck_is_another = false;
 };
 
 void set_scene(std::uint8_t flags, const Scene &s) {
@@ -85,10 +87,27 @@ void set_scene(std::uint8_t flags, const Scene &s) {
   if (flags & 32) ::setenv("SOURCE_DATE_EPOCH", flags & 64 ? "1e9" : "", 1);
 }
 
+// Whether the run reads its deck from a name other than those of the file named deck: the
+// command line's first name, or else the first answer of the dialogue that is not blank.
+bool deck_is_another(const std::vector<std::string> &args, const std::string &console) {
+  const auto parsed = ss::parse_args(args);
+  const auto *inv = std::get_if<ss::Invocation>(&parsed);
+  if (!inv || inv->command != ss::Invocation::Command::Run) return false;
+  std::string name;
+  if (!inv->run.names.empty()) {
+    name = inv->run.names.front();
+  } else {
+    std::istringstream answers(console);
+    while (std::getline(answers, name) && name.find_first_not_of(' ') == std::string::npos) {
+    }
+  }
+  return !name.empty() && name != "deck" && name != "link" && name != "soft";
+}
+
 void check(int status, const std::string &err, std::uint8_t flags, const Scene &s) {
   if (status < 0 || status > 3) finding("exit status " + std::to_string(status));
   if ((status == 1 || status == 2) && err.empty()) finding("status without a message");
-  if (read("deck") != s.deck && !(s.consent && s.deck_may_be_stdin)) finding("the deck changed");
+  if (read("deck") != s.deck && !(s.consent && s.deck_is_another)) finding("the deck changed");
   if (!s.consent && (flags & 1) && read("out") != s.old_report) finding("report replaced without consent");
   if (!s.consent && (flags & 8) && read("csv/P001.csv") != s.old_csv) finding("CSV replaced without consent");
   for (const auto &e : fs::recursive_directory_iterator(scratch()))
@@ -109,9 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   scene.deck.assign(reinterpret_cast<const char *>(p), static_cast<std::size_t>(end - p));
   for (const std::string &a : args) scene.consent = scene.consent || a == "--overwrite";
   scene.consent = scene.consent || console.find("y\n") != std::string::npos;
-  for (const std::string &a : args) scene.deck_may_be_stdin = scene.deck_may_be_stdin || a == "-";
-  scene.deck_may_be_stdin = scene.deck_may_be_stdin || console.rfind("-\n", 0) == 0 ||
-                            console.find("\n-\n") != std::string::npos;
+  scene.deck_is_another = deck_is_another(args, console);
   set_scene(flags, scene);
   std::istringstream in(console);
   std::ostringstream out, err;
