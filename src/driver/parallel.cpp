@@ -198,42 +198,6 @@ void speculate(const Context &cx, Chunk &c, const ProblemState &latest) {
   run_text(cx, {c.text, c.first, c.deck_end, c.read_error}, st, c.run, keep);
 }
 
-// Moves the calling thread, the `nth` started (from 1), onto the nth core after `parent`, the
-// core the starting thread stood on, then lets it go anywhere again. A new thread is put on its
-// parent's core, and an idle core can take tens of milliseconds to pull it over: a run of a few
-// hundred milliseconds would spend that time on one core.
-void move_off_core(int nth, int parent) {
-#if defined(__GLIBC__)
-  cpu_set_t allowed;
-  if (nth < 1 || ::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-  std::vector<int> cores;
-  std::size_t at = 0; // the parent's place among them
-  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-    if (CPU_ISSET(cpu, &allowed)) {
-      if (cpu == parent) at = cores.size();
-      cores.push_back(cpu);
-    }
-  if (cores.size() < 2) return;
-  cpu_set_t one;
-  CPU_ZERO(&one);
-  CPU_SET(cores[(at + static_cast<std::size_t>(nth)) % cores.size()], &one);
-  if (::pthread_setaffinity_np(::pthread_self(), sizeof one, &one) == 0)
-    ::pthread_setaffinity_np(::pthread_self(), sizeof allowed, &allowed);
-#else
-  (void)nth;
-  (void)parent;
-#endif
-}
-
-// The core the calling thread runs on, or -1.
-int current_core() {
-#if defined(__GLIBC__)
-  return ::sched_getcpu();
-#else
-  return -1;
-#endif
-}
-
 bool looks_like_title(const std::string &line) { return !line.empty() && line[0] == '*'; }
 
 // Cuts the deck into chunks as it is read, holding one line ahead.
@@ -459,15 +423,78 @@ private:
   TextRun again_;
 };
 
-// Threads joined when they go out of scope.
-struct Threads {
-  std::vector<std::thread> started;
+// Threads joined when they go out of scope. The nth thread started (from 1) starts on the nth
+// core after its starter's and may then go anywhere: a new thread is otherwise queued on its
+// starter's core until the starter's time slice ends, and an idle core takes tens of
+// milliseconds to pull it over, a good part of a run of a few hundred milliseconds.
+class Threads {
+public:
   Threads() = default;
   Threads(const Threads &) = delete;
   Threads &operator=(const Threads &) = delete;
   ~Threads() {
-    for (std::thread &t : started) t.join();
+#if defined(__GLIBC__)
+    for (pthread_t t : started_) ::pthread_join(t, nullptr);
+#else
+    for (std::thread &t : started_) t.join();
+#endif
   }
+
+  // Starts `body`, which must not throw; throws std::system_error when no thread can be had.
+  void start(int nth, std::function<void()> body) {
+#if defined(__GLIBC__)
+    started_.reserve(started_.size() + 1); // so that a started thread is always joined
+    Start &st = *starts_.emplace_back(std::make_unique<Start>());
+    st.body = std::move(body);
+    pthread_attr_t attr;
+    ::pthread_attr_init(&attr);
+    st.placed = place(nth, st.allowed, attr);
+    pthread_t t;
+    const int e = ::pthread_create(&t, &attr, &Threads::run, &st);
+    ::pthread_attr_destroy(&attr);
+    if (e != 0) throw std::system_error(e, std::generic_category(), "a thread could not be started");
+    started_.push_back(t);
+#else
+    (void)nth;
+    started_.emplace_back(std::move(body));
+#endif
+  }
+
+private:
+#if defined(__GLIBC__)
+  struct Start {
+    std::function<void()> body;
+    cpu_set_t allowed; // the cores the process may use
+    bool placed = false;
+  };
+  // Sets `attr` to start the nth thread on the nth core after the calling thread's.
+  static bool place(int nth, cpu_set_t &allowed, pthread_attr_t &attr) {
+    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return false;
+    const int here = ::sched_getcpu();
+    std::vector<int> cores;
+    std::size_t at = 0; // the calling thread's place among them
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+      if (CPU_ISSET(cpu, &allowed)) {
+        if (cpu == here) at = cores.size();
+        cores.push_back(cpu);
+      }
+    if (cores.size() < 2 || nth < 1) return false;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(cores[(at + static_cast<std::size_t>(nth)) % cores.size()], &one);
+    return ::pthread_attr_setaffinity_np(&attr, sizeof one, &one) == 0;
+  }
+  static void *run(void *arg) {
+    Start &st = *static_cast<Start *>(arg);
+    if (st.placed) ::pthread_setaffinity_np(::pthread_self(), sizeof st.allowed, &st.allowed);
+    st.body();
+    return nullptr;
+  }
+  std::vector<pthread_t> started_;
+  std::vector<std::unique_ptr<Start>> starts_;
+#else
+  std::vector<std::thread> started_;
+#endif
 };
 
 // The threads and the chunks in flight. Each thread cuts the next chunk of the deck and runs it;
@@ -490,14 +517,9 @@ public:
     for (int i = 0; i < jobs; ++i) first.push_back(next());
     {
       Threads threads;
-      const int core = current_core();
       int i = 1;
       try {
-        for (; i < jobs; ++i)
-          threads.started.emplace_back([this, c = first[i], i, core] {
-            move_off_core(i, core);
-            work(c);
-          });
+        for (; i < jobs; ++i) threads.start(i, [this, c = first[i]] { work(c); });
       } catch (const std::system_error &) {
         for (; i < jobs; ++i) // no thread to be had: this one runs their chunks
           if (first[i]) run_chunk(*first[i]);
