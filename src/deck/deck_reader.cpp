@@ -31,13 +31,16 @@ std::string skip_byte_order_mark(std::streambuf &buf) {
 bool read_rest(std::istream &in, std::string &line, const std::string &name, long number) {
   std::streambuf *buf = in.rdbuf();
   std::size_t length = line.size();
+  char kept[kKeptColumns]; // the columns kept, appended to `line` at the end of the line
+  std::size_t taken = 0;
   int c = kEof;
   while ((c = buf->sbumpc()) != kEof && c != '\n' && c != '\r') {
     if (++length > kMaxDeckLine)
       throw FatalError("read error on unit 5, file " + name + ": line " + std::to_string(number) +
                        " is longer than " + std::to_string(kMaxDeckLine) + " characters: not a deck?");
-    if (length <= kKeptColumns) line.push_back(static_cast<char>(c));
+    if (length <= kKeptColumns) kept[taken++] = static_cast<char>(c);
   }
+  line.append(kept, taken);
   if (c == '\r' && buf->sgetc() == '\n') buf->sbumpc();
   if (c == kEof) {
     in.setstate(std::ios::eofbit);
