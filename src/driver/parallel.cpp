@@ -500,13 +500,14 @@ private:
 // The threads and the chunks in flight. Each thread cuts the next chunk of the deck and runs it;
 // the thread that finishes the chunk first in deck order takes it, and every finished chunk after
 // it, in order (one thread takes at a time). No thread waits on another to write the report: a
-// thread waits only while every chunk held is in flight. At most `jobs` + 1 chunks are held, and
-// their buffers are reused from chunk to chunk.
+// thread waits only while every chunk held is in flight. At most `jobs` + 2 chunks are held (two
+// spare, so that a thread seldom waits for the chunk first in deck order to be taken), and their
+// buffers are reused from chunk to chunk.
 class Scheduler {
 public:
   Scheduler(const Context &cx, Run &run, const ParallelOptions &options)
       : cx_(cx), run_(run), truth_(run, cx), cutter_(run.deck, options),
-        held_(static_cast<std::size_t>(options.jobs) + 1),
+        held_(static_cast<std::size_t>(options.jobs) + 2),
         latest_(std::make_shared<const ProblemState>(run.st)) {}
 
   // Runs the deck on `jobs` threads, this one included; throws what the run threw. Each thread

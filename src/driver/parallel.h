@@ -10,7 +10,7 @@
 // are used. The report, the results handed to Run::results_printed, their order and a fatal diagnostic are
 // therefore those of the single-threaded loop. The thread that finishes the chunk first in deck order takes
 // it (and the finished chunks after it): there is no thread but the `jobs` that run chunks. Chunks shrink as
-// the end of the deck draws near, so that the threads end together. At most `jobs` + 1 chunks are held at
+// the end of the deck draws near, so that the threads end together. At most `jobs` + 2 chunks are held at
 // once, and their buffers are reused from chunk to chunk.
 #pragma once
 
@@ -22,7 +22,7 @@ namespace ss {
 
 struct ParallelOptions {
   int jobs = 2;                             // threads running chunks; 1 or less: run_problems
-  int chunk_problems = 384;                 // titles a chunk holds
+  int chunk_problems = 256;                 // titles a chunk holds
   int warm_problems = 4;                    // titles of the chunk before that its warm-up runs
   int checkpoint_every = 8;                 // problems between two checkpoints of a chunk's run
   std::size_t chunk_bytes = 128 * 1024;     // deck text that closes a chunk at the next title
