@@ -137,6 +137,10 @@ struct Checkpoint {
   ProblemState st;
 };
 
+// A chunk's report room: a few kilobytes a problem. The pages are the system's until written
+// (a buffer this size is mapped on its own), and a report that fits is never copied to grow.
+constexpr std::size_t kReportRoom = 4u << 20;
+
 struct Chunk {
   long first = 1;         // the number of its first line
   long lines = 0;         // lines held
@@ -145,6 +149,8 @@ struct Chunk {
   std::string read_error; // the deck could not be read past it
   std::string warm_text;  // the chunk before from one of its last titles on
   long warm_first = 0;
+
+  Chunk() { run.out.reserve(kReportRoom); }
 
   // Filled by the thread that runs it.
   std::unique_ptr<ProblemState> end = std::make_unique<ProblemState>();

@@ -22,7 +22,7 @@ namespace ss {
 
 struct ParallelOptions {
   int jobs = 2;                             // threads running chunks; 1 or less: run_problems
-  int chunk_problems = 256;                 // titles a chunk holds
+  int chunk_problems = 384;                 // titles a chunk holds
   int warm_problems = 2;                    // titles of the chunk before that its warm-up runs
   int checkpoint_every = 8;                 // problems between two checkpoints of a chunk's run
   std::size_t chunk_bytes = 128 * 1024;     // deck text that closes a chunk at the next title

@@ -43,6 +43,8 @@ public:
   std::string_view buffered() const { return bytes_; }
   void truncate(std::size_t n) { bytes_.resize(n < bytes_.size() ? n : bytes_.size()); }
   void clear() { bytes_.clear(); }
+  // Room for `n` bytes held in memory, so that they are not copied as the buffer grows.
+  void reserve(std::size_t n) { bytes_.reserve(n); }
 
 private:
   void write_out();
