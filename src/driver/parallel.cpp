@@ -139,7 +139,9 @@ struct Checkpoint {
 
 // A chunk's report room: a few kilobytes a problem. The pages are the system's until written
 // (a buffer this size is mapped on its own), and a report that fits is never copied to grow.
+// Only the first chunks made get it, so that many threads do not claim a gigabyte of addresses.
 constexpr std::size_t kReportRoom = 4u << 20;
+constexpr std::size_t kRoomyChunks = 16;
 
 struct Chunk {
   long first = 1;         // the number of its first line
@@ -149,8 +151,6 @@ struct Chunk {
   std::string read_error; // the deck could not be read past it
   std::string warm_text;  // the chunk before from one of its last titles on
   long warm_first = 0;
-
-  Chunk() { run.out.reserve(kReportRoom); }
 
   // Filled by the thread that runs it.
   std::unique_ptr<ProblemState> end = std::make_unique<ProblemState>();
@@ -529,7 +529,7 @@ public:
         for (; i < jobs; ++i) threads.start(i, [this, c = first[i]] { work(c); });
       } catch (const std::system_error &) {
         for (; i < jobs; ++i) // no thread to be had: this one runs their chunks
-          if (first[i]) run_chunk(*first[i]);
+          work(first[i], false);
       }
       work(first[0]);
     }
@@ -538,9 +538,10 @@ public:
   }
 
 private:
-  void work(Chunk *c) {
+  // Runs `c`, then (when `go_on`) the chunks it cuts next; a failure ends the run.
+  void work(Chunk *c, bool go_on = true) {
     try {
-      for (; c; c = next()) run_chunk(*c);
+      for (; c; c = go_on ? next() : nullptr) run_chunk(*c);
     } catch (...) {
       std::lock_guard lock(mutex_);
       if (!error_) error_ = std::current_exception();
@@ -569,7 +570,11 @@ private:
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return ended_ || cutter_.done() || order_.size() < held_; });
     if (ended_ || cutter_.done()) return nullptr;
-    if (spare_.empty()) spare_.push_back(slots_.emplace_back(std::make_unique<Chunk>()).get());
+    if (spare_.empty()) {
+      Chunk &made = *slots_.emplace_back(std::make_unique<Chunk>());
+      if (slots_.size() <= kRoomyChunks) made.run.out.reserve(kReportRoom);
+      spare_.push_back(&made);
+    }
     Chunk *c = spare_.back();
     spare_.pop_back();
     cutter_.next(*c);
