@@ -371,7 +371,7 @@ public:
   bool take(Chunk &c, ParallelCounts &counts) {
     if (c.error) std::rethrow_exception(c.error);
     ++counts.chunks;
-    if (pending_.empty() && c.kept > 0 && joins(c.checkpoints[0].get(), line_, run_.st)) {
+    if (c.kept > 0 && joins(c.checkpoints[0].get(), skipped_to(c), run_.st)) {
       run_.st = *c.end;
       put(c.run, *c.checkpoints[0]);
       return went_on(c.run, c.text, c.first);
@@ -399,6 +399,13 @@ public:
   }
 
 private:
+  // The line the true run reads its next title at, when that is where `c` starts: the lines
+  // before it that the last chunk held but did not use hold no title record, and a run seeking
+  // its next title passes them by (the chunk's own reader read them without a fault). Else line_.
+  long skipped_to(const Chunk &c) const {
+    if (pending_.empty() || pending_[0] == '*' || pending_.find("\n*") != std::string::npos) return line_;
+    return c.first;
+  }
   static bool joins(const Checkpoint *p, long line, const ProblemState &st) {
     return p->line == line && carried_difference(p->st, st).empty();
   }

@@ -4,14 +4,15 @@
 // the chunk before, run from the latest state already proved. A chunk's results are used only once that start
 // is proved: when the chunk before has ended, the true state must equal the warm-up state member for member
 // (but for the members every problem writes before reading, see carried_difference) and the true run must
-// stop at the very line where the chunk starts. Otherwise the chunk runs again from the true state, but only
-// until that run stands at one of the checkpoints the chunk's own run kept (its line and state every few
-// problems) with an equal state: from there the two runs are the same, and the rest of the chunk's results
-// are used. The report, the results handed to Run::results_printed, their order and a fatal diagnostic are
-// therefore those of the single-threaded loop. The thread that finishes the chunk first in deck order takes
-// it (and the finished chunks after it): there is no thread but the `jobs` that run chunks. Chunks shrink as
-// the end of the deck draws near, so that the threads end together. At most `jobs` + 2 chunks are held at
-// once, and their buffers are reused from chunk to chunk.
+// stop at the very line where the chunk starts, or before lines the title search passes by that lead to it.
+// Otherwise the chunk runs again from the true state, but only until that run stands at one of the
+// checkpoints the chunk's own run kept (its line and state every few problems) with an equal state: from
+// there the two runs are the same, and the rest of the chunk's results are used. The report, the results
+// handed to Run::results_printed, their order and a fatal diagnostic are therefore those of the
+// single-threaded loop. The thread that finishes the chunk first in deck order takes it (and the finished
+// chunks after it): there is no thread but the `jobs` that run chunks. Chunks shrink as the end of the deck
+// draws near, so that the threads end together. At most `jobs` + 2 chunks are held at once, and their buffers
+// are reused from chunk to chunk.
 #pragma once
 
 #include <cstddef>

@@ -162,5 +162,16 @@ TEST(ParallelRun, ADeckThatDefeatsTheChunkProofStillGivesTheBytesOfOneThread) {
   EXPECT_NE(run_with(fatal, options(2, 1, 1)).diagnostic, "");
 }
 
+// A deck with notes between its problems, as the example decks have: a chunk cut at a title
+// starts after lines that the chunk before held and the title search passes by, and its start is
+// still proved without running it again.
+TEST(ParallelRun, NotesBetweenProblemsDoNotDefeatTheChunkProof) {
+  std::string deck;
+  for (int i = 0; i < 40; ++i)
+    deck += "A NOTE ON THE NEXT PROBLEM\n\n*B04R101ROLLED BEAM DESIGN  HS20  50 FT\n"
+            "1RB0HS20   50.   1.251.25.9    .75 .1      29.                 36\n330\n";
+  EXPECT_EQ(expect_same_as_one_thread(deck, {options(2, 3, 2), options(8, 1, 1, 1)}, "noted deck").reruns, 0);
+}
+
 } // namespace
 } // namespace ss::test
