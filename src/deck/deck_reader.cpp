@@ -9,10 +9,6 @@ DeckReader::DeckReader(std::istream &in, std::string name, long first_line)
 
 namespace {
 
-// Columns kept of a record. Every field lies within the first 80; the rest of a longer line is
-// passed over unread.
-constexpr std::size_t kKeptColumns = 256;
-
 constexpr int kEof = std::char_traits<char>::eof();
 
 // Skips a UTF-8 byte-order mark at the start of the stream. Returns the bytes taken for the start
@@ -35,9 +31,7 @@ bool read_rest(std::istream &in, std::string &line, const std::string &name, lon
   std::size_t taken = 0;
   int c = kEof;
   while ((c = buf->sbumpc()) != kEof && c != '\n' && c != '\r') {
-    if (++length > kMaxDeckLine)
-      throw FatalError("read error on unit 5, file " + name + ": line " + std::to_string(number) +
-                       " is longer than " + std::to_string(kMaxDeckLine) + " characters: not a deck?");
+    if (++length > kMaxDeckLine) throw FatalError(too_long_line(name, number));
     if (length <= kKeptColumns) kept[taken++] = static_cast<char>(c);
   }
   line.append(kept, taken);
@@ -51,10 +45,9 @@ bool read_rest(std::istream &in, std::string &line, const std::string &name, lon
 
 } // namespace
 
-bool read_kept_line(std::istream &in, std::string &line, const std::string &name, long number) {
-  line.clear();
-  if (!in.rdbuf() || !in.good()) return false;
-  return read_rest(in, line, name, number);
+std::string too_long_line(const std::string &name, long number) {
+  return "read error on unit 5, file " + name + ": line " + std::to_string(number) + " is longer than " +
+         std::to_string(kMaxDeckLine) + " characters: not a deck?";
 }
 
 std::optional<Record> DeckReader::try_read() {

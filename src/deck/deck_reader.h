@@ -43,10 +43,11 @@ private:
 
 // Characters a deck line may hold before the reader gives up on the file.
 constexpr std::size_t kMaxDeckLine = 65536;
+// Columns kept of a record. Every field lies within the first 80; the rest of a longer line is
+// passed over unread.
+constexpr std::size_t kKeptColumns = 256;
 
-// Reads the next line as the deck reader keeps it: its first 256 characters, the line end and the
-// rest of a longer line passed over. False at the end of the deck; throws FatalError naming `name`
-// and `number` (the line's number) when the line is longer than kMaxDeckLine.
-bool read_kept_line(std::istream &in, std::string &line, const std::string &name, long number);
+// The diagnostic of line `number` of deck `name`, longer than kMaxDeckLine.
+std::string too_long_line(const std::string &name, long number);
 
 } // namespace ss

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "deck/block_lines.h"
 #include "state/fatal.h"
 #include "state/state_compare.h"
 
@@ -210,7 +211,7 @@ bool looks_like_title(const std::string &line) { return !line.empty() && line[0]
 class Cutter {
 public:
   Cutter(DeckReader &deck, const ParallelOptions &options)
-      : in_(deck.stream()), name_(deck.name()), options_(options), next_line_(deck.next_line()) {}
+      : lines_(deck.stream(), deck.name()), options_(options), next_line_(deck.next_line()) {}
   bool done() const { return done_; }
 
   // Fills `c` (emptied first) with the next chunk of the deck.
@@ -281,7 +282,7 @@ private:
 
   bool read(Chunk &c) {
     try {
-      if (read_kept_line(in_, line_, name_, c.first + c.lines)) return true;
+      if (lines_.read(line_, c.first + c.lines)) return true;
     } catch (const FatalError &e) {
       c.read_error = e.what();
     }
@@ -300,8 +301,7 @@ private:
 
   static constexpr std::size_t kFewestBytes = 16 * 1024; // about a hundred problems
 
-  std::istream &in_;
-  const std::string &name_;
+  BlockLines lines_; // the rest of the deck
   const ParallelOptions &options_;
   long next_line_;
   std::size_t consumed_ = 0; // deck text handed to chunks (a held line counted with its chunk)

@@ -164,13 +164,18 @@ TEST(ParallelRun, ADeckThatDefeatsTheChunkProofStillGivesTheBytesOfOneThread) {
 
 // A deck with notes between its problems, as the example decks have: a chunk cut at a title
 // starts after lines that the chunk before held and the title search passes by, and its start is
-// still proved without running it again.
+// still proved without running it again. The deck cut into chunks is read as the deck reader
+// reads it, a byte-order mark included.
 TEST(ParallelRun, NotesBetweenProblemsDoNotDefeatTheChunkProof) {
   std::string deck;
   for (int i = 0; i < 40; ++i)
     deck += "A NOTE ON THE NEXT PROBLEM\n\n*B04R101ROLLED BEAM DESIGN  HS20  50 FT\n"
             "1RB0HS20   50.   1.251.25.9    .75 .1      29.                 36\n330\n";
   EXPECT_EQ(expect_same_as_one_thread(deck, {options(2, 3, 2), options(8, 1, 1, 1)}, "noted deck").reruns, 0);
+  // A byte-order mark is no part of the first line's length, on any thread.
+  const std::string first = "\xEF\xBB\xBF" + std::string(kMaxDeckLine - 1, 'x') + "\n";
+  expect_same_as_one_thread(first + deck, {options(2, 3, 2)}, "marked deck");
+  EXPECT_EQ(run_with(first + deck, options(2, 3, 2)).diagnostic, "");
 }
 
 } // namespace
