@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "deck/deck_reader.h"
 #include "state/fatal.h"
@@ -15,8 +16,9 @@ constexpr std::size_t kMarkBytes = 3;
 
 } // namespace
 
-BlockLines::BlockLines(std::istream &in, const std::string &name, std::size_t block)
-    : in_(in), name_(name), block_(std::max(block, kMarkBytes)), ended_(!in.rdbuf() || !in.good()) {}
+BlockLines::BlockLines(std::istream &in, std::string name, std::size_t block)
+    : in_(in), name_(std::move(name)), block_(std::max(block, kMarkBytes)),
+      ended_(!in.rdbuf() || !in.good()) {}
 
 // Moves the bytes not yet read to the front of the block and reads more after them, up to `want`
 // bytes in all; false when the stream had none to give.

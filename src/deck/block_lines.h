@@ -15,7 +15,7 @@ namespace ss {
 class BlockLines {
 public:
   // `name` names the deck in a diagnostic; `block` is the bytes read from the stream at once.
-  BlockLines(std::istream &in, const std::string &name, std::size_t block = 64 * 1024);
+  BlockLines(std::istream &in, std::string name, std::size_t block = 64 * 1024);
 
   // Reads the next line into `line` (emptied first); false at the end of the deck. Throws
   // FatalError naming the line `number` when it is longer than kMaxDeckLine.
@@ -25,7 +25,7 @@ private:
   bool fill(std::size_t want);
 
   std::istream &in_;
-  const std::string &name_;
+  std::string name_; // the deck's, for a diagnostic
   std::vector<char> block_;
   std::size_t at_ = 0, end_ = 0; // the bytes of the block not yet read
   bool ended_ = false;           // the stream has nothing more
